@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine: installs what is missing, builds, then
+# either starts the program (`run`) or runs every test (`test`).
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${MORVENDA_BUILD_DIR:-$here/build}
+
+packages=(
+    cmake ninja-build g++ pkgconf python3
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-noto-cjk xvfb xauth
+)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S "$here" -B "$build_dir" -G Ninja
+    cmake --build "$build_dir"
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build
+        if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+            exec xvfb-run -a "$build_dir/app/morvenda"
+        fi
+        exec "$build_dir/app/morvenda"
+        ;;
+    test)
+        install_missing
+        build
+        cd "$build_dir"
+        exec ctest --output-on-failure -j "$(nproc)"
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
