@@ -1,0 +1,53 @@
+#pragma once
+// The calendar's fixed vocabulary and the helpers that turn its numbers into text and back.
+// Texts are UTF-8. An index out of range gives the empty text unless stated otherwise.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "calendar/sexagenary.h"
+
+namespace morvenda {
+
+// The element numbering of the calendar: 0 金, 1 木, 2 水, 3 火, 4 土; -1 none.
+using CalendarElement = int;
+
+inline constexpr std::array<std::string_view, 10> StemNames = {
+    "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+inline constexpr std::array<std::string_view, 12> BranchNames = {
+    "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+inline constexpr std::array<std::string_view, 12> LunarMonthNames = {
+    "正月", "二月", "三月", "四月", "五月", "六月",
+    "七月", "八月", "九月", "十月", "十一月", "十二月"};
+
+// 甲子, 乙丑 … 癸亥, built once on first use.
+const std::array<std::string, 60>& SexagenaryNames();
+
+std::string CalendarElementName(CalendarElement element);
+std::string SexagenaryName(SexagenaryIndex index);
+std::string ZodiacName(int branch);
+// Without "座".
+std::string StarSignName(int starSign);
+// 初一 … 三十.
+std::string LunarDayName(int day);
+
+CalendarElement StemElement(int stem);
+CalendarElement BranchElement(int branch);
+// Element names of the branch's hidden stems (藏干), in order; out of range counts as 子.
+std::string HiddenStemElements(int branch);
+// Element of the stem followed by that of the branch: 甲子 gives 木水.
+std::string PillarElementText(SexagenaryIndex index);
+// Element of the stem, ",", then the hidden stems' elements: 己丑 gives 土,土金水.
+std::string PillarHiddenElementText(SexagenaryIndex index);
+// Out of range counts as 甲子.
+std::string NaYinName(SexagenaryIndex index);
+
+// Star sign 0 白羊 … 11 双鱼 of a solar month and day; every key gets one.
+int StarSignOf(int month, int day);
+// 1 … 12 from a month name, with or without a leading "闰"; 1 when unrecognised.
+int LunarMonthNumber(std::string_view text);
+// 0 … 11 from a star-sign name with or without "座"; 0 when unrecognised.
+int StarSignNumber(std::string_view text);
+
+}  // namespace morvenda

@@ -1,0 +1,52 @@
+#pragma once
+// The sixty-cycle of heavenly stems and earthly branches (干支), the solar terms that begin
+// the solar months, and the four pillars (八字) of a birth moment.
+
+#include <optional>
+
+namespace morvenda {
+
+// 0 … 59, -1 for none. Stem = index mod 10 (0 甲 … 9 癸), branch = index mod 12 (0 子 … 11 亥).
+using SexagenaryIndex = int;
+
+struct FourPillars {
+    SexagenaryIndex Year = -1;
+    SexagenaryIndex Month = -1;
+    SexagenaryIndex Day = -1;
+    SexagenaryIndex Hour = -1;
+};
+
+// The pillar year changes at 立春; the solar month i (1 … 12) begins at term 2i + 1.
+struct SolarMonth {
+    int PillarYear = 0;
+    int Month = 0;
+};
+
+// -1 when stem and branch are out of range or of different parity.
+SexagenaryIndex MakeSexagenary(int stem, int branch);
+// Fails, setting both to -1, for an index outside 0 … 59.
+bool SplitSexagenary(SexagenaryIndex index, int& stem, int& branch);
+
+// Follows the solar year number: changes on 1 January.
+SexagenaryIndex YearSexagenary(int year);
+// The zodiac animal's branch of the year.
+int YearBranch(int year);
+
+int PillarDayCount(int year, int month, int day);
+SexagenaryIndex DaySexagenary(int year, int month, int day);
+
+// Moment of solar term n (0 = the previous winter solstice … 24 = this year's, 25 the next
+// 小寒) in days from the start of 31 December of the year before, UTC+8; its floor is the
+// 1-based day of the year.
+double SolarTermDay(int year, int term);
+SolarMonth SolarMonthOf(int year, int month, int day);
+
+SexagenaryIndex MonthSexagenary(int year, int month, int day);
+// Hour 23 takes the next day's stem; hours are reduced mod 24 with the sign of the dividend.
+SexagenaryIndex HourSexagenary(int year, int month, int day, int hour);
+
+// A birth at hour 23 takes all four pillars from the following day at hour 0; that step
+// rejects a date that does not exist, and the result is then empty.
+std::optional<FourPillars> ComputeFourPillars(int year, int month, int day, int hour);
+
+}  // namespace morvenda
