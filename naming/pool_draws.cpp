@@ -1,0 +1,96 @@
+#include "naming/pool_draws.h"
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+#include "naming/code_lists.h"
+#include "naming/test_condition.h"
+
+namespace morvenda {
+
+namespace {
+
+constexpr std::int32_t TwoCharacterLimit = 2000;
+constexpr std::int32_t SingleNameMinWeight = 100;
+
+// The rank ranges DrawTopRankPairs combines, and how many of the combinations it draws from.
+constexpr int TopRankLast = 200;
+constexpr int NextRankLast = 300;
+constexpr std::int32_t TopRankDrawRange = 80000;
+
+NameCode Combine(CharIndex first, CharIndex second) {
+    return (static_cast<NameCode>(first) << 16) | static_cast<NameCode>(second);
+}
+
+NameCode SingleName(CharIndex index) { return Combine(index, 0) | NoSecondChar; }
+
+}  // namespace
+
+void DrawFromPairPool(RandomSource& random, const NamePoolSet& pools, int n,
+                      RawCandidateList& raw) {
+    for (int draw = 0; draw < n; ++draw) {
+        if (raw.Count() >= TwoCharacterLimit) {
+            return;
+        }
+        raw.Codes.push_back(pools.PairPool[random.NextRandom(PairPoolSize - 1)]);
+    }
+}
+
+void DrawTopRankPairs(RandomSource& random, const NamePoolSet& pools, int n,
+                      CombinationBuffer& buffer, RawCandidateList& raw) {
+    buffer.Count = 0;
+    const auto addBlock = [&](int firstFrom, int firstTo, int secondFrom, int secondTo) {
+        for (int f = firstFrom; f <= firstTo; ++f) {
+            for (int s = secondFrom; s <= secondTo; ++s) {
+                buffer.Codes[buffer.Count++] =
+                    Combine(pools.Position1[f].CharIndex, pools.Position2[s].CharIndex);
+            }
+        }
+    };
+    addBlock(0, TopRankLast, 0, TopRankLast);
+    addBlock(0, TopRankLast, TopRankLast + 1, NextRankLast);
+    addBlock(TopRankLast + 1, NextRankLast, 0, TopRankLast);
+
+    for (int draw = 0; draw < n; ++draw) {
+        raw.Codes.push_back(buffer.Codes[random.NextRandom(TopRankDrawRange)]);
+    }
+}
+
+void SampleFilteredPool(RandomSource& random, const NamePoolSet& pools,
+                        const FilterSnapshot& conditions, std::int32_t limit,
+                        RawCandidateList& raw) {
+    std::vector<NameCode> accepted;
+    for (const NameCode code : pools.PairPool) {
+        const auto first = static_cast<CharIndex>(code >> 16);
+        const auto second = static_cast<CharIndex>(code & 0xFFFF);
+        if (TestCondition(conditions, first, 1) && TestCondition(conditions, second, 2) &&
+            TestCondition(conditions, code, 3) && CheckSpecifiedChars(conditions, first, second)) {
+            accepted.push_back(code);
+        }
+    }
+    const auto acceptedCount = static_cast<std::int32_t>(accepted.size());
+    ShuffleCodes(random, accepted, acceptedCount - 1, INT32_MAX);
+    const std::int32_t k = std::min(limit, acceptedCount - 1);
+    if (k >= 0) {
+        raw.Codes.insert(raw.Codes.end(), accepted.begin(), accepted.begin() + k + 1);
+    }
+}
+
+void CollectSingleNames(const NamePoolSet& pools, const FilterSnapshot* conditions,
+                        RawCandidateList& raw) {
+    if (conditions != nullptr && conditions->Conditions().chk1_1) {
+        raw.Codes.push_back(SingleName(FindCharIndex(conditions->Conditions().edt1_1)));
+        return;
+    }
+    for (const auto table : {pools.Position1, pools.Position2}) {
+        for (const RankRecord& record : table.first<CharCount>()) {
+            if (record.Weight > SingleNameMinWeight &&
+                (conditions == nullptr || TestCondition(*conditions, record.CharIndex, 1))) {
+                raw.Codes.push_back(SingleName(record.CharIndex));
+            }
+        }
+    }
+}
+
+}  // namespace morvenda
