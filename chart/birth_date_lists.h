@@ -7,7 +7,7 @@
 //     solar:  cmb_Year <- YearItems(), cmb_Month <- SolarMonthItems(), cmb_Day <- SolarDayItems();
 //             select YearItemIndex(today.Year), today.Month − 1, today.Day − 1
 //     lunar:  cmb_Year <- YearItems(), cmb_Day <- LunarDayItems(); select YearItemIndex(today.Year);
-//             on a year pick: if (auto y = ParseYearText(cmb_Year text)) cmb_Month <- LunarMonthItems(*y)
+//             on a year pick: if (auto y = ParseListNumber(cmb_Year text)) cmb_Month <- LunarMonthItems(*y)
 //             else report InvalidNumberMessage(text); then select month 0 and day 0.
 
 #include <optional>
@@ -42,9 +42,9 @@ std::vector<std::string> LunarMonthItems(int lunarYear);
 std::vector<std::string> LunarDayItems();
 
 // The number a list text stands for: optional sign and decimal digits, nothing else.
-std::optional<int> ParseYearText(std::string_view text);
+std::optional<int> ParseListNumber(std::string_view text);
 
-// The message shown when a year text is not a number, naming the text.
+// The message shown when a list text is not a number, naming the text.
 std::string InvalidNumberMessage(std::string_view text);
 
 }  // namespace morvenda
