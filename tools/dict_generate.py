@@ -81,9 +81,9 @@ def read_sources(data):
     unihan = {}
     for name, fields in [
         ("Unihan_OtherMappings.txt.bz2", ["kGB0"]),
-        ("Unihan_Readings.txt.bz2", ["kMandarin", "kXHC1983", "kHanyuPinyin", "kTGHZ2013"]),
+        ("Unihan_Readings.txt.bz2", ["kMandarin", "kXHC1983", "kTGHZ2013", "kHanyuPinyin"]),
         ("Unihan_IRGSources.txt.bz2", ["kTotalStrokes", "kRSUnicode"]),
-        ("Unihan_RadicalStrokeCounts.txt.bz2", ["kRSKangXi"]),
+        ("Unihan_RadicalStrokeCounts.txt.bz2", ["kRSKangXi", "kRSAdobe_Japan1_6"]),
         ("Unihan_Variants.txt.bz2", ["kTraditionalVariant", "kSimplifiedVariant"]),
     ]:
         unihan.update(read_unihan(data, name, fields))
@@ -172,16 +172,24 @@ def plain_reading(toned):
     return "".join(letters), toned_mark
 
 
+def dictionary_readings(field, char, unihan):
+    """Readings of a kXHC1983-style field: "page.entry:reading" locations."""
+    return [v.split(":", 1)[1] for v in unihan[field].get(char, "").split()]
+
+
 def readings_of(char, unihan):
-    values = []
-    if char in unihan["kMandarin"]:
-        values += unihan["kMandarin"][char].split()
-    if char in unihan["kXHC1983"]:
-        values += [v.split(":", 1)[1] for v in unihan["kXHC1983"][char].split()]
-    for fallback in ("kHanyuPinyin", "kTGHZ2013"):
-        if not values and char in unihan[fallback]:
-            for entry in unihan[fallback][char].split():
-                values += entry.split(":", 1)[1].split(",")
+    """The character's common modern readings: Unihan's customary ones, and those of the 1983
+    modern dictionary that the 2013 standard list still gives (it drops the literary and
+    obsolete readings the older dictionary keeps)."""
+    values = unihan["kMandarin"].get(char, "").split()
+    modern = dictionary_readings("kXHC1983", char, unihan)
+    standard = {plain_reading(v)[0] for v in dictionary_readings("kTGHZ2013", char, unihan)}
+    if standard:
+        modern = [v for v in modern if plain_reading(v)[0] in standard]
+    values += modern
+    if not values and char in unihan["kHanyuPinyin"]:
+        for entry in unihan["kHanyuPinyin"][char].split():
+            values += entry.split(":", 1)[1].split(",")
     toned, neutral = set(), set()
     for value in values:
         reading, has_tone = plain_reading(value)
@@ -230,21 +238,36 @@ def radical_chooser(rows, unihan, components, table):
         matching = [r for r in forms if kangxi_of_form.get(r) in kangxi]
         return (matching or forms)[0]
 
+    def written_radical(char):
+        """Kangxi radical number, whether written simplified, and its strokes as written
+        (氵 3 against 水 4, 忄 3 against 心 4), where the glyph-set data knows them."""
+        number, simplified = radical_numbers(char, unihan)[0]
+        written = None
+        for entry in unihan["kRSAdobe_Japan1_6"].get(char, "").split():
+            radical, drawn, _ = entry.split("+")[2].split(".")
+            if int(radical) == number:
+                written = int(drawn)
+                break
+        return number, simplified, written
+
     # The form a Kangxi radical takes in the simplified dictionary: the one most characters
-    # with that Unihan radical show in the component list.
+    # with that radical, written the same way, show in the component list.
     votes = collections.defaultdict(collections.Counter)
     for char in components:
         form = from_components(char)
-        numbers = radical_numbers(char, unihan)
-        if form and numbers:
-            votes[numbers[0]][form] += 1
+        if form and radical_numbers(char, unihan):
+            number, simplified, written = written_radical(char)
+            votes[(number, simplified, written)][form] += 1
+            votes[(number, simplified, None)][form] += 1
 
     def fallback(char):
-        number, simplified = radical_numbers(char, unihan)[0]
         if char in table_index:
             return char
-        if votes[(number, simplified)]:
-            return min(votes[(number, simplified)].items(), key=lambda kv: (-kv[1], table_index[kv[0]]))[0]
+        number, simplified, written = written_radical(char)
+        for key in ((number, simplified, written), (number, simplified, None)):
+            if votes[key]:
+                return min(votes[key].items(), key=lambda kv: (
+                    -kv[1], kangxi_of_form.get(kv[0]) != number, table_index[kv[0]]))[0]
         full = unicodedata.normalize("NFKC", chr(0x2F00 + number - 1))
         if full in table_index:
             return full
@@ -274,24 +297,50 @@ def total_strokes(char, unihan):
     return int(value.split()[0]) if value else 0
 
 
-def traditional_form(char, unihan):
+def traditional_forms(char, unihan):
+    """The character and the traditional forms it stands for; the character itself first."""
     variants = [chr(int(v[2:], 16)) for v in unihan["kTraditionalVariant"].get(char, "").split()]
-    if not variants or char in variants:
-        return char
-    return variants[0]
+    return [char] + [v for v in variants if v != char]
 
 
-def computed_kangxi_strokes(char, unihan):
-    """Strokes of the traditional form with its radical counted in full form."""
-    if char in NUMERAL_STROKES:
-        return NUMERAL_STROKES[char]
-    form = traditional_form(char, unihan)
+def radical_arithmetic(form, unihan):
+    """Strokes of a form with its Kangxi radical counted in full form."""
     value = unihan["kRSKangXi"].get(form) or unihan["kRSUnicode"].get(form)
     if not value:
-        return total_strokes(char, unihan)
+        return total_strokes(form, unihan)
     radical, residual = value.split()[0].split(".")
     full = unicodedata.normalize("NFKC", chr(0x2F00 + int(radical.rstrip("'")) - 1))
     return total_strokes(full, unihan) + int(residual)
+
+
+def computed_kangxi_strokes(char, unihan):
+    """Arithmetic counts of the character's forms, the likeliest first: its traditional form
+    when it is only a simplification, else the character itself, then the other forms."""
+    if char in NUMERAL_STROKES:
+        return [NUMERAL_STROKES[char]]
+    forms = traditional_forms(char, unihan)
+    variants = unihan["kTraditionalVariant"].get(char, "").split()
+    if variants and "U+%04X" % ord(char) not in variants:
+        forms = forms[1:] + forms[:1]
+    return [radical_arithmetic(form, unihan) for form in forms]
+
+
+def naming_kangxi_strokes(listed, computed):
+    """One count from the naming table's entries, checked against the arithmetic."""
+    if len(listed) == 1:
+        # Counting radicals and components in full form only ever adds strokes, so a count
+        # well below every form's arithmetic is a slip of the table.
+        if listed[0] <= min(computed) - 3:
+            return computed[0]
+        return listed[0]
+    if not listed:
+        return computed[0]
+    # A count above 30 belongs to a rare traditional form the character hardly stands for.
+    plausible = [s for s in listed if s <= 30] or listed
+    for value in computed:
+        if value in plausible:
+            return value
+    return min(plausible, key=lambda s: (abs(s - computed[0]), s))
 
 
 # ---------------------------------------------------------------- columns
@@ -324,16 +373,15 @@ def build_table(data, radical_table):
             notes["meaning conflict" if elements else "meaning missing"].append(char)
 
         strokes = sorted({s for _, s in entries}, key=[s for _, s in entries].index)
-        if len(strokes) == 1:
-            kangxi = strokes[0]
-            if kangxi != computed:
-                notes["kangxi differs from arithmetic"].append(char)
-        elif strokes:
-            kangxi = min(strokes, key=lambda s: abs(s - computed))
-            notes["kangxi conflict"].append(char)
-        else:
-            kangxi = computed
+        kangxi = naming_kangxi_strokes(strokes, computed)
+        if not strokes:
             notes["kangxi by arithmetic"].append(char)
+        elif len(strokes) > 1:
+            notes["kangxi conflict"].append(char)
+        elif kangxi != strokes[0]:
+            notes["kangxi below arithmetic"].append(char)
+        elif kangxi not in computed:
+            notes["kangxi differs from arithmetic"].append(char)
 
         notes["radical " + radical_source[char]].append(char)
         records.append({
@@ -370,13 +418,156 @@ def write_tsv(path, records):
         f.write("\n".join(lines) + "\n")
 
 
+def count_line(counter, order):
+    return ", ".join(f"{name} {counter.get(name, 0)}" for name in order)
+
+
+def write_readme(path, records, notes, radical_table):
+    meaning = collections.Counter(element_name(r["meaning"]) for r in records)
+    by_radical = collections.Counter(element_name(r["by_radical"]) for r in records)
+    element_order = [name for _, name in ELEMENT_ORDER] + ["-"]
+    polyphones = [r for r in records if len(r["readings"]) > 1]
+    differing = sum(1 for r in records if r["simplified"] != r["kangxi"])
+    zero_simplified = sum(1 for r in records if r["simplified"] == 0)
+    zero_kangxi = sum(1 for r in records if r["kangxi"] == 0)
+    gb2312 = sum(1 for r in records if r["gb2312"])
+    unused_counts = sum(1 for r in records if r["count"] == 0)
+    radicals_used = len({r["radical"] for r in records})
+    over_30 = [r for r in records if max(r["simplified"], r["kangxi"]) > 30]
+
+    def listing(key):
+        return "".join(notes.get(key, [])) or "none"
+
+    text = f"""# Character dictionary data
+
+`characters.tsv` holds one row per character index, in index order; `radicals.tsv` the
+{len(radical_table)} radicals a row's `radical` column points to (its position in that file).
+Both are compiled into the program at build time. `characters.tsv` is written by
+`tools/dict_generate.py` from the public sources listed below; do not edit it by hand, change
+the script and run it again (it writes the same bytes for the same sources).
+
+## Columns of characters.tsv
+
+| column | content |
+|---|---|
+| row | the character index |
+| glyph | the character (always one GBK character) |
+| pinyin | reading without tone marks, ü written v; several readings as `,a,b,` |
+| meaning | element of the character by meaning: 土 火 水 木 金, `-` for none |
+| radical | index into radicals.tsv |
+| radical_glyph | that radical, for reading the file (checked against the index at build time) |
+| by_radical | element carried by the radical, `-` for none, 火木 for 秋 |
+| simplified | stroke count of the simplified form |
+| kangxi | stroke count in the naming tradition (traditional form, radicals in full form) |
+
+## How the rows were chosen
+
+* The set: all {gb2312} GB2312 characters and the {CHAR_COUNT - gb2312} other GBK characters
+  used most in given names (count of male plus female given-name uses in the ngender table;
+  ties by GBK code).
+* The order: by that count, most used first; characters of equal count by GB2312 level 1,
+  level 2, then the GBK extension, then by GBK code. {unused_counts} rows have no count and
+  come last. Fixed positions: rows 0-19 {PINNED_HEAD}, the last seven {PINNED_TAIL},
+  {", ".join(f"{c} at {i}" for c, i in PINNED_AT.items())}. The other rows keep their order
+  around them.
+* Row numbers are identities: the name pools store them. The order is frozen; never re-sort.
+
+## How every column was chosen
+
+* pinyin: Unihan `kMandarin` together with the `kXHC1983` readings that the 2013 standard
+  list (`kTGHZ2013`) still gives, where that list covers the character (it drops literary
+  and obsolete readings such as 红 gong, 广 an, 思 sai); `kHanyuPinyin` only for a character
+  with neither. Tone marks removed, readings that become equal merged. Readings with a tone
+  in alphabetical order, then the neutral-tone particle readings (地 ",di,de,").
+* meaning: the element of the naming tradition's table (GoodGoodName). Where the table gives
+  one element it is used. Where it gives conflicting elements ({len(notes.get("meaning conflict", []))}
+  rows: {listing("meaning conflict")}) the element of the character's radical wins if it is
+  one of them, else the element of its reading, else the first entry. Where the table has no
+  entry ({len(notes.get("meaning missing", []))} rows) the element of the radical is used, else the
+  element of the first reading by its initial: b p m f water, d t n l fire, g k h wood,
+  j q x zh ch sh r z c s metal, an open syllable earth.
+* radical: the simplified-dictionary radical of the cnchar component lists (海 氵, 钱 钅,
+  说 讠, 红 纟, 华 十); where a character is listed under several radicals, the one matching
+  its Unihan Kangxi radical. {len(notes.get("radical Unihan", []))} rows the lists do not cover take
+  their Unihan radical (`kRSUnicode`; a radical character is its own radical) in the table
+  form that most listed characters with the same Kangxi radical, written with the same number
+  of strokes (Unihan `kRSAdobe_Japan1_6`), show: 氵 for 湧, 心 for 慶, 音 for 韻.
+  {radicals_used} of the {len(radical_table)} radicals occur.
+* by_radical: water for 冫 氵 水 雨, metal for 刀 刂 钅 金 釒, wood for 艹 木 禾 米 竹, fire
+  for 灬 火 日 月, earth for 山 土 瓦 石 田 玉 缶, none for every other radical; 秋 (禾 and
+  火) holds fire and wood.
+* simplified: Unihan `kTotalStrokes` (its first value).
+* kangxi: the count of the naming tradition's table (GoodGoodName: traditional form, radicals
+  and components in full form, 一 to 十 counted by value), checked against the Unihan radical
+  arithmetic (strokes of the full Kangxi radical plus `kRSKangXi` residual strokes, for the
+  character and each of its `kTraditionalVariant` forms):
+  * one count in the table: used, except {len(notes.get("kangxi below arithmetic", []))} counts 3 or
+    more below every form's arithmetic, which are slips of the table and take the arithmetic
+    ({listing("kangxi below arithmetic")}); {len(notes.get("kangxi differs from arithmetic", []))}
+    more differ from the arithmetic and are kept, since the tradition counts components in
+    full form and reads some characters as their traditional variants (岩 巖, 升 昇);
+  * several counts ({len(notes.get("kangxi conflict", []))} rows: {listing("kangxi conflict")}): the
+    one the arithmetic of the likeliest form confirms (the traditional form of a plain
+    simplification, else the character itself, then its other forms), else the one nearest to
+    it; counts above 30, which belong to rare variants (吁 as 籲), only when nothing else is listed;
+  * no entry ({len(notes.get("kangxi by arithmetic", []))} rows): the arithmetic of the likeliest form.
+
+## Figures
+
+* elements by meaning: {count_line(meaning, element_order)}
+* elements by radical: {count_line(by_radical, element_order + ["火木"])}
+* rows with several readings: {len(polyphones)}
+* rows whose simplified and Kangxi counts differ: {differing}
+* zero counts: simplified {zero_simplified}, Kangxi {zero_kangxi}
+* rows with a count above 30: {" ".join(f'{r["glyph"]} ({r["simplified"]}/{r["kangxi"]})' for r in over_30) or "none"}
+
+## Sources and attribution
+
+Shipped values come only from these sources (licences in NOTICE):
+
+* Unicode Han Database (Unihan) 15.0.0, as packaged by Debian (`unicode-data`): the GB2312
+  set, readings, radicals, stroke counts, traditional variants. Unicode licence. The values
+  were modified: tone marks removed, fields combined as described above.
+* GoodGoodName (JakLiao/GoodGoodName, `data/full_wuxing_dict.py`), MIT, Copyright (c) 2014
+  PY.Lee: element by meaning and Kangxi counts.
+* cnchar (`cnchar-radical` 3.2.6), MIT, Copyright (c) 2017-present theajack: radicals.
+* ngender (observerss/ngender, `ngender/charfreq.csv`), MIT, Copyright (c) 2015 Jingchao Hu:
+  given-name character counts, used for the choice and the order of the rows only.
+"""
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write(text)
+
+
+NOTICE_SOURCES = [
+    ("Unicode Han Database (Unihan) 15.0.0", os.path.join("unihan", "debian-copyright.txt"),
+     "COPYRIGHT AND PERMISSION NOTICE"),
+    ("GoodGoodName (element and Kangxi stroke table)", os.path.join("goodgoodname", "LICENSE"), None),
+    ("cnchar (radical lists)", os.path.join("cnchar", "LICENSE"), None),
+    ("ngender (given-name character counts)", os.path.join("ngender", "LICENSE"), None),
+]
+
+
+def write_notice(path, data):
+    parts = ["The character dictionary (dict/data/characters.tsv) is derived from the data below.\n"
+             "The Unihan values were modified (tone marks removed, fields combined and chosen).\n"]
+    for title, name, start in NOTICE_SOURCES:
+        with open(os.path.join(data, name), encoding="utf-8") as f:
+            licence = f.read()
+        if start:
+            licence = licence[licence.index(start):]
+        body = "\n".join(line.rstrip() for line in licence.strip().splitlines())
+        parts.append(f"{'=' * 72}\n{title}\n{'=' * 72}\n\n{body}\n")
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(parts))
+
+
 def main():
     args = parse_args()
     radical_table = read_radical_table(os.path.join(args.out, "radicals.tsv"))
     records, notes = build_table(args.data, radical_table)
     write_tsv(os.path.join(args.out, "characters.tsv"), records)
-    for key in sorted(notes):
-        print(key, len(notes[key]))
+    write_readme(os.path.join(args.out, "README.md"), records, notes, radical_table)
+    write_notice(os.path.join(args.out, "NOTICE"), args.data)
 
 
 if __name__ == "__main__":
