@@ -1,0 +1,164 @@
+// Solar date <-> lunar date. The month number is the count of synodic months since the lunar
+// epoch, less the leap months passed, with the reforms that moved the start of the year.
+
+#include <cmath>
+#include <cstdlib>
+
+#include "base/arith.h"
+#include "calendar/lunar.h"
+
+namespace morvenda {
+
+namespace {
+
+// DayNumber(-849, 1, 21): the first day of the month the count starts from.
+constexpr int LunarEpochDay = -310443;
+constexpr double SynodicMonth = 29.530588;
+constexpr int MaxProbes = 100;
+
+bool InSupportedRange(int year) {
+    return year >= FirstSupportedYear && year <= LastSupportedYear;
+}
+
+// Month number of a date whose lunar day is already known; negative for a leap month.
+int MonthOfLunarDay(int year, int month, int day, int lunarDay) {
+    // The lunar day itself locates the month's start. (The series' phase fraction would do
+    // only for positive day numbers: it keeps its sign before the year 1.)
+    const int e = lunarDay;
+    auto g = Round((DayNumber(year, month, day) - LunarEpochDay - e) / SynodicMonth) -
+             LeapCountOf(year);
+    // The reigns that began the year a month earlier, and the older calendars.
+    if (year <= 240) ++g;
+    if (year <= 237) --g;
+    if (year < 24) ++g;
+    if (year < 9) --g;
+    if (year <= -255) g += 1;
+    if (year <= -256) g += 2;
+    if (year <= -722) g += 1;
+    g -= 3;
+
+    auto v = Round(RealMod(static_cast<double>(g), 12) + 1);
+    // The leap month of the year before, begun before 1 January.
+    if (LeapMonthOf(year - 1) == v && month == 1 && day < e) {
+        return static_cast<int>(-v);
+    }
+    const int w = LeapMonthOf(year);
+    if (w == v) {
+        if (month >= 3) {
+            return static_cast<int>(-v);
+        }
+        return static_cast<int>(w == 12 ? -v : v + 1);
+    }
+    if (w > v || (month < v && w > 0)) {
+        ++v;
+    }
+    return static_cast<int>(Round(RealMod(static_cast<double>(v - 1), 12) + 1));
+}
+
+}  // namespace
+
+int LunarMonthOf(int year, int month, int day) {
+    return MonthOfLunarDay(year, month, day, LunarDayOf(year, month, day).Day);
+}
+
+bool SolarToLunarMonthDay(int year, int month, int day, int& lunarMonth, int& lunarDay,
+                          bool& isLeap) {
+    if (!InSupportedRange(year)) {
+        return false;
+    }
+    const int dayOfMonth = LunarDayOf(year, month, day).Day;
+    const int n = MonthOfLunarDay(year, month, day, dayOfMonth);
+    lunarMonth = std::abs(n);
+    lunarDay = dayOfMonth;
+    isLeap = n < 0;
+    return true;
+}
+
+bool SolarToLunar(int year, int month, int day, LunarDate& out) {
+    LunarDate result;
+    if (!SolarToLunarMonthDay(year, month, day, result.Month, result.Day, result.IsLeap)) {
+        return false;
+    }
+    result.Year = year;
+    SolarDate newYear;
+    if (LunarToSolar(LunarDate{year, 1, 1, false}, newYear.Year, newYear.Month, newYear.Day) &&
+        CompareSolarDates(SolarDate{year, month, day}, newYear) < 0) {
+        result.Year = year - 1;
+    }
+    out = result;
+    return true;
+}
+
+int CompareLunarDates(const LunarDate& a, const LunarDate& b) {
+    if (a.Year != b.Year) {
+        return a.Year > b.Year ? 1 : -1;
+    }
+    if (a.Month != b.Month) {
+        return a.Month > b.Month ? 1 : -1;
+    }
+    if (a.IsLeap != b.IsLeap) {
+        return a.IsLeap ? 1 : -1;
+    }
+    if (a.Day != b.Day) {
+        return a.Day > b.Day ? 1 : -1;
+    }
+    return 0;
+}
+
+bool LunarToSolar(const LunarDate& in, int& year, int& month, int& day) {
+    if (in.IsLeap && LeapMonthOrZero(in.Year) != in.Month) {
+        return false;
+    }
+    // Bisection over the days from 1 January of the lunar year to the end of the next solar
+    // year. The probe's lunar year is not converted again but followed from the month numbers:
+    // moving forward, a smaller month means the next year; moving back, a larger one the
+    // year before.
+    enum class Direction { None, Forward, Backward };
+    int lo = DayNumber(in.Year, 1, 1);
+    int hi = DayNumber(in.Year + 1, 12, 31);
+    bool nudge = false;
+    Direction direction = Direction::None;
+    int guessYear = in.Year;
+    int lastMonth = 0;
+    for (int probes = 1; hi > lo; ++probes) {
+        if (probes > MaxProbes) {
+            return false;
+        }
+        const int mid = static_cast<int>(Div(hi + lo, 2)) + (nudge ? 1 : 0);
+        if (hi - lo == 1) {
+            nudge = true;
+        }
+        int y = 0;
+        int m = 0;
+        int d = 0;
+        LunarDate probe;
+        if (!DayNumberToDate(mid, y, m, d) ||
+            !SolarToLunarMonthDay(y, m, d, probe.Month, probe.Day, probe.IsLeap)) {
+            return false;
+        }
+        if (direction == Direction::Forward && probe.Month < lastMonth) {
+            ++guessYear;
+        } else if (direction == Direction::Backward && probe.Month > lastMonth) {
+            --guessYear;
+        }
+        probe.Year = guessYear;
+        const int c = CompareLunarDates(probe, in);
+        if (c == 0) {
+            year = y;
+            month = m;
+            day = d;
+            return true;
+        }
+        if (c < 0) {
+            lo = mid;
+            direction = Direction::Forward;
+        } else {
+            hi = mid;
+            direction = Direction::Backward;
+        }
+        lastMonth = probe.Month;
+    }
+    return false;
+}
+
+}  // namespace morvenda

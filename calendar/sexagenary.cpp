@@ -1,0 +1,157 @@
+// Positions in the sixty-cycle of the year, month, day and hour of a birth moment.
+
+#include <cmath>
+
+#include "base/arith.h"
+#include "calendar/lunar.h"
+#include "calendar/sexagenary.h"
+
+namespace morvenda {
+
+namespace {
+
+// Adds n when the remainder came out negative.
+int NonNegativeMod(int a, int n) {
+    const auto r = static_cast<int>(Mod(a, n));
+    return r < 0 ? r + n : r;
+}
+
+// The day after a date, as an ordinary date type computes it: a date that does not exist
+// (31 February, the skipped days of October 1582, years before 1) has no next day.
+std::optional<SolarDate> NextDay(int year, int month, int day) {
+    if (year < 1 || day < 1 || day > DaysInMonth(year, month) ||
+        CalendarKindOf(year, month, day) == CalendarKind::Gap) {
+        return std::nullopt;
+    }
+    SolarDate next;
+    if (!DayNumberToDate(DayNumber(year, month, day) + 1, next.Year, next.Month, next.Day)) {
+        return std::nullopt;
+    }
+    return next;
+}
+
+}  // namespace
+
+SexagenaryIndex MakeSexagenary(int stem, int branch) {
+    if (stem < 0 || stem > 9 || branch < 0 || branch > 11) {
+        return -1;
+    }
+    for (int i = 0; i <= 6; ++i) {
+        const int n = stem + 10 * i;
+        if (n % 12 == branch) {
+            return n;
+        }
+    }
+    return -1;
+}
+
+bool SplitSexagenary(SexagenaryIndex index, int& stem, int& branch) {
+    if (index < 0 || index > 59) {
+        stem = -1;
+        branch = -1;
+        return false;
+    }
+    stem = index % 10;
+    branch = index % 12;
+    return true;
+}
+
+SexagenaryIndex YearSexagenary(int year) {
+    return NonNegativeMod(year > 0 ? year - 4 : year - 3, 60);
+}
+
+int YearBranch(int year) {
+    return NonNegativeMod(year > 0 ? year - 4 : year - 3, 12);
+}
+
+int PillarDayCount(int year, int month, int day) {
+    const int n = DayOfYear(year, month, day);
+    const int a = year > 0 ? 365 * (year - 1) + n : 365 * year + n;
+    if (year < 0) {
+        return a - static_cast<int>(Div(3 - year, 4));
+    }
+    int c = 0;
+    if (CalendarKindOf(year, month, day) == CalendarKind::Gregorian) {
+        c = 10;
+        if (year > 1700) {
+            c += static_cast<int>(Div(year - 1701, 100) + 1 - Div(year - 1601, 400));
+        }
+    }
+    return a + static_cast<int>(Div(year - 1, 4)) - c;
+}
+
+SexagenaryIndex DaySexagenary(int year, int month, int day) {
+    return NonNegativeMod(PillarDayCount(year, month, day) + 12, 60);
+}
+
+double SolarTermDay(int year, int term) {
+    // The formula counts the years before 1 one higher.
+    const double y = year <= 0 ? year + 1 : year;
+    const double n = term;
+    const double a = y * (365.2423112 - 0.000000000000064 * (y - 100) * (y - 100) -
+                          0.00000003047 * (y - 100)) +
+                     15.218427 * n + 1721050.71301;
+    const double theta = 0.0003 * y - 0.372781384 - 0.2617913325 * n;
+    const double c =
+        (1.945 * std::sin(theta) - 0.01206 * std::sin(2 * theta)) * (1.048994 - 0.00002583 * y);
+    const double d = -0.0018 * std::sin(2.313908653 * y - 0.439822951 - 3.0443 * n);
+    return (a + c + d) - DayNumber(static_cast<int>(y), 1, 0) - 1721425;
+}
+
+SolarMonth SolarMonthOf(int year, int month, int day) {
+    const int doy = DayOfYear(year, month, day);
+    auto termDay = [](int y, int term) { return static_cast<int>(std::floor(SolarTermDay(y, term))); };
+    if (doy < termDay(year, 3)) {
+        // Before 立春: the last months of the previous pillar year. The boundary is the 小寒
+        // computed for that previous year, as the day of its own January.
+        return {year - 1, doy < termDay(year - 1, 1) ? 11 : 12};
+    }
+    SolarMonth result{year, 1};
+    for (int i = 2; i <= 12 && doy >= termDay(year, 2 * i + 1); ++i) {
+        result.Month = i;
+    }
+    return result;
+}
+
+SexagenaryIndex MonthSexagenary(int year, int month, int day) {
+    const SolarMonth solar = SolarMonthOf(year, month, day);
+    // The first month's stem follows the year's stem: 甲己 丙寅, 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅,
+    // 戊癸 甲寅.
+    const int yearStem = YearSexagenary(solar.PillarYear) % 10;
+    const int firstStem = (2 * (yearStem % 5) + 2) % 10;
+    const int stem = (firstStem + (solar.Month - 1)) % 10;
+    const int branch = (solar.Month + 1) % 12;
+    return MakeSexagenary(stem, branch);
+}
+
+SexagenaryIndex HourSexagenary(int year, int month, int day, int hour) {
+    const auto h = static_cast<int>(Mod(hour, 24));
+    int stem = DaySexagenary(year, month, day) % 10;
+    int branch = 0;
+    if (h == 23) {
+        stem = (stem + 1) % 10;
+    } else {
+        branch = static_cast<int>(Div(h + 1, 2));
+    }
+    if (stem >= 5) {
+        stem -= 5;
+    }
+    return MakeSexagenary(static_cast<int>(Mod(2 * stem + branch, 10)), branch);
+}
+
+std::optional<FourPillars> ComputeFourPillars(int year, int month, int day, int hour) {
+    SolarDate date{year, month, day};
+    if (hour == 23) {
+        const std::optional<SolarDate> next = NextDay(year, month, day);
+        if (!next) {
+            return std::nullopt;
+        }
+        date = *next;
+        hour = 0;
+    }
+    return FourPillars{YearSexagenary(date.Year), MonthSexagenary(date.Year, date.Month, date.Day),
+                       DaySexagenary(date.Year, date.Month, date.Day),
+                       HourSexagenary(date.Year, date.Month, date.Day, hour)};
+}
+
+}  // namespace morvenda
