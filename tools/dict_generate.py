@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Builds the character dictionary's data files from the staged public sources.
 
-    tools/dict_generate.py [--data DIR] [--out DIR]
+    tools/dict_generate.py [--data DIR] [--out DIR] [--check]
 
 DIR defaults to ../shared/data beside the repository and OUT to dict/data. Writes
 characters.tsv (one row per CharIndex), README.md (how every column was chosen, with the
@@ -16,9 +16,12 @@ import csv
 import json
 import os
 import re
+import sys
 import unicodedata
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+SKIPPED = 77  # exit status of --check without the staged sources, a skip for the test runner
 
 CHAR_COUNT = 7227
 EXTENSION_COUNT = 464  # GBK characters outside GB2312 taken by given-name use
@@ -60,6 +63,8 @@ def parse_args():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--data", default=os.path.join(os.path.dirname(REPO), "shared", "data"))
     parser.add_argument("--out", default=os.path.join(REPO, "dict", "data"))
+    parser.add_argument("--check", action="store_true",
+                        help="compare with the files in OUT instead of writing them")
     return parser.parse_args()
 
 
@@ -407,22 +412,21 @@ TSV_COLUMNS = ["row", "glyph", "pinyin", "meaning", "radical", "radical_glyph", 
                "simplified", "kangxi"]
 
 
-def write_tsv(path, records):
+def tsv_text(records):
     lines = ["\t".join(TSV_COLUMNS)]
     for r in records:
         lines.append("\t".join([
             str(r["row"]), r["glyph"], r["pinyin"], element_name(r["meaning"]), str(r["radical"]),
             r["radical_glyph"], element_name(r["by_radical"]), str(r["simplified"]), str(r["kangxi"]),
         ]))
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write("\n".join(lines) + "\n")
+    return "\n".join(lines) + "\n"
 
 
 def count_line(counter, order):
     return ", ".join(f"{name} {counter.get(name, 0)}" for name in order)
 
 
-def write_readme(path, records, notes, radical_table):
+def readme_text(records, notes, radical_table):
     meaning = collections.Counter(element_name(r["meaning"]) for r in records)
     by_radical = collections.Counter(element_name(r["by_radical"]) for r in records)
     element_order = [name for _, name in ELEMENT_ORDER] + ["-"]
@@ -534,8 +538,7 @@ Shipped values come only from these sources (licences in NOTICE):
 * ngender (observerss/ngender, `ngender/charfreq.csv`), MIT, Copyright (c) 2015 Jingchao Hu:
   given-name character counts, used for the choice and the order of the rows only.
 """
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+    return text
 
 
 NOTICE_SOURCES = [
@@ -547,7 +550,7 @@ NOTICE_SOURCES = [
 ]
 
 
-def write_notice(path, data):
+def notice_text(data):
     parts = ["The character dictionary (dict/data/characters.tsv) is derived from the data below.\n"
              "The Unihan values were modified (tone marks removed, fields combined and chosen).\n"]
     for title, name, start in NOTICE_SOURCES:
@@ -557,18 +560,39 @@ def write_notice(path, data):
             licence = licence[licence.index(start):]
         body = "\n".join(line.rstrip() for line in licence.strip().splitlines())
         parts.append(f"{'=' * 72}\n{title}\n{'=' * 72}\n\n{body}\n")
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write("\n".join(parts))
+    return "\n".join(parts)
 
 
 def main():
     args = parse_args()
+    if not os.path.isdir(args.data):
+        print(f"no staged sources at {args.data}")
+        return SKIPPED if args.check else 1
     radical_table = read_radical_table(os.path.join(args.out, "radicals.tsv"))
     records, notes = build_table(args.data, radical_table)
-    write_tsv(os.path.join(args.out, "characters.tsv"), records)
-    write_readme(os.path.join(args.out, "README.md"), records, notes, radical_table)
-    write_notice(os.path.join(args.out, "NOTICE"), args.data)
+    files = {
+        "characters.tsv": tsv_text(records),
+        "README.md": readme_text(records, notes, radical_table),
+        "NOTICE": notice_text(args.data),
+    }
+    stale = []
+    for name, text in files.items():
+        path = os.path.join(args.out, name)
+        if args.check:
+            try:
+                with open(path, encoding="utf-8", newline="") as f:
+                    if f.read() == text:
+                        continue
+            except FileNotFoundError:
+                pass
+            stale.append(name)
+        else:
+            with open(path, "w", encoding="utf-8", newline="\n") as f:
+                f.write(text)
+    for name in stale:
+        print(f"{name} differs from what the sources give; run tools/dict_generate.py")
+    return 1 if stale else 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -1,0 +1,136 @@
+#include "dict/char_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dict/radical_table.h"
+
+namespace morvenda {
+namespace {
+
+struct TellingRow {
+    int index;
+    const char* glyph;
+    const char* pinyin;
+    unsigned byMeaning;
+    int radical;
+    const char* radicalGlyph;
+    unsigned byRadical;
+    int simplified;
+    int kangxi;
+};
+
+// Rows other subsystems and users rely on, with every field.
+constexpr TellingRow TellingRows[] = {
+    {0, "华", "hua", ElementWater, 30, "十", 0, 6, 14},
+    {2, "明", "ming", ElementFire, 112, "日", ElementFire, 8, 8},
+    {7, "海", "hai", ElementWater, 67, "氵", ElementWater, 10, 11},
+    {27, "金", "jin", ElementMetal, 223, "金", ElementMetal, 8, 8},
+    {103, "长", ",chang,zhang,", ElementFire, 84, "长", 0, 4, 8},
+    {107, "秋", "qiu", ElementMetal, 138, "禾", ElementFire | ElementWood, 9, 9},
+    {818, "地", ",di,de,", ElementEarth, 70, "土", ElementEarth, 6, 6},
+    {7226, "詈", "li", ElementFire, 210, "言", 0, 12, 12},
+    {CharCount, "", "", 0, 0, "丨", 0, 0, 0},
+};
+
+TEST(CharTable, TellingRowsHoldEveryField) {
+    for (const auto& row : TellingRows) {
+        SCOPED_TRACE(row.index);
+        EXPECT_EQ(Glyph(row.index), row.glyph);
+        EXPECT_EQ(Pinyin(row.index), row.pinyin);
+        EXPECT_EQ(ElementByMeaning(row.index), row.byMeaning);
+        EXPECT_EQ(RadicalIndex(row.index), row.radical);
+        EXPECT_EQ(FindRadicalIndex(row.radicalGlyph), row.radical);
+        EXPECT_EQ(ElementByRadical(row.index), row.byRadical);
+        EXPECT_EQ(SimplifiedStrokes(row.index), row.simplified);
+        EXPECT_EQ(KangxiStrokes(row.index), row.kangxi);
+    }
+}
+
+TEST(CharTable, FixedRowsStayInPlace) {
+    const std::string head[] = {"华", "生", "明", "建", "文", "伟", "军", "海", "先", "国",
+                                "志", "晓", "平", "红", "丽", "小", "春", "林", "强", "东"};
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(Glyph(i), head[i]) << i;
+    }
+    const std::string tail[] = {"蚣", "聋", "攫", "惩", "腑", "嵯", "詈"};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(Glyph(CharCount - 7 + i), tail[i]) << i;
+    }
+}
+
+TEST(CharTable, FindCharIndexMatchesWholeGlyphsOnly) {
+    const struct {
+        std::string text;
+        int expected;
+    } cases[] = {
+        {"华", 0},
+        {"詈", 7226},
+        {"金", 27},
+        {"地", 818},
+        {"华生", CharCount},           // two characters
+        {"", CharCount},               // nothing
+        {"\xF0\x9F\x98\x80", CharCount},  // not a Chinese character at all
+        {"㐀", CharCount},             // a character outside the table
+        {"\xE5\x8D", CharCount},       // the first two bytes of 华
+        {"华 ", CharCount},            // trailing space is not folded away
+        {"A", CharCount},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindCharIndex(c.text), c.expected) << c.text;
+    }
+}
+
+TEST(CharTable, NameCodeToTextSpellsBothHalves) {
+    const struct {
+        std::uint32_t code;
+        std::string expected;
+    } cases[] = {
+        {(0u << 16) | 2u, "华明"},
+        {(0u << 16) | NoSecondChar, "华 "},
+        {(NoSecondChar << 16) | NoSecondChar, "  "},
+        {0u, "华华"},
+        {(7226u << 16) | 7u, "詈海"},
+        {(static_cast<std::uint32_t>(CharCount) << 16) | 0u, " 华"},  // the empty row is no character
+        {(2u << 16) | 7228u, "明 "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NameCodeToText(c.code), c.expected) << std::hex << c.code;
+    }
+}
+
+TEST(CharTable, IndicesPastTheEmptyRowReadAsTheEmptyRow) {
+    for (const int index : {CharCount + 1, 0xFFFF, -1}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(Glyph(index), "");
+        EXPECT_EQ(Pinyin(index), "");
+        EXPECT_EQ(ElementByMeaning(index), 0u);
+        EXPECT_EQ(ElementByRadical(index), 0u);
+        EXPECT_EQ(RadicalIndex(index), 0);
+        EXPECT_EQ(SimplifiedStrokes(index), 0);
+        EXPECT_EQ(KangxiStrokes(index), 0);
+    }
+}
+
+TEST(CharTable, QiuSharesFireAndWoodByRadical) {
+    const int qiu = FindCharIndex("秋");
+    EXPECT_NE(ElementByRadical(qiu) & ElementFire, 0u);
+    EXPECT_NE(ElementByRadical(qiu) & ElementWood, 0u);
+    EXPECT_EQ(ElementByRadical(qiu) & (ElementWater | ElementMetal | ElementEarth), 0u);
+}
+
+TEST(CharTable, ReadingsWithUmlautUseV) {
+    const struct {
+        const char* glyph;
+        const char* pinyin;
+    } cases[] = {
+        {"滤", "lv"}, {"屡", "lv"}, {"铝", "lv"}, {"女", "nv"}, {"乐", ",le,yue,"}, {"绿", ",lu,lv,"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Pinyin(FindCharIndex(c.glyph)), c.pinyin) << c.glyph;
+    }
+}
+
+}  // namespace
+}  // namespace morvenda
