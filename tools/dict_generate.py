@@ -46,14 +46,9 @@ RADICAL_ELEMENTS = {
 # 秋 is written 禾 + 火 and the tradition gives it both elements.
 RADICAL_ELEMENT_OVERRIDES = {"秋": FIRE | WOOD}
 
-# Element of a reading by its initial (the five tones of the naming tradition): lips water,
-# tongue fire, throat-back wood, teeth metal, open syllables earth.
-INITIAL_ELEMENTS = [
-    (("zh", "ch", "sh", "j", "q", "x", "z", "c", "s", "r"), METAL),
-    (("b", "p", "m", "f"), WATER),
-    (("d", "t", "n", "l"), FIRE),
-    (("g", "k", "h"), WOOD),
-]
+# Initials of pinyin, longest first so that zh is not read as z.
+INITIALS = ("zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g", "k", "h", "j", "q", "x",
+            "r", "z", "c", "s", "y", "w")
 
 # The naming tradition counts numerals by their value, not by their strokes.
 NUMERAL_STROKES = {c: i + 1 for i, c in enumerate("一二三四五六七八九十")}
@@ -209,11 +204,22 @@ def pinyin_text(readings):
     return "," + ",".join(readings) + ","
 
 
-def reading_element(reading):
-    for initials, element in INITIAL_ELEMENTS:
-        if reading.startswith(initials):
-            return element
-    return EARTH
+def initial_of(reading):
+    return next((i for i in INITIALS if reading.startswith(i)), "")
+
+
+def learn_initial_elements(rows, readings, naming):
+    """The element the naming table most often gives to characters of each initial: the
+    tradition assigns elements partly by sound, so this is how it would likely judge a
+    character it does not list."""
+    votes = collections.defaultdict(collections.Counter)
+    for char in rows:
+        elements = {e for e, _ in naming.get(char, [])}
+        if len(elements) == 1:
+            votes[initial_of(readings[char][0])][elements.pop()] += 1
+    order = [bit for bit, _ in ELEMENT_ORDER]
+    return {initial: min(counter.items(), key=lambda kv: (-kv[1], order.index(kv[0])))[0]
+            for initial, counter in votes.items()}
 
 
 # ---------------------------------------------------------------- radicals
@@ -360,9 +366,11 @@ def build_table(data, radical_table):
     radicals, radical_source = radical_chooser(rows, unihan, components, radical_table)
     table_index = {g: i for i, g in enumerate(radical_table)}
 
+    all_readings = {char: readings_of(char, unihan) for char in rows}
+    initial_elements = learn_initial_elements(rows, all_readings, naming)
     records, notes = [], collections.defaultdict(list)
     for index, char in enumerate(rows):
-        readings = readings_of(char, unihan)
+        readings = all_readings[char]
         by_radical = radical_element(char, radicals[char])
         computed = computed_kangxi_strokes(char, unihan)
         entries = naming.get(char, [])
@@ -371,7 +379,7 @@ def build_table(data, radical_table):
         if len(elements) == 1:
             meaning = elements[0]
         else:
-            preferred = [e for e in (by_radical, reading_element(readings[0])) if e]
+            preferred = [e for e in (by_radical, initial_elements[initial_of(readings[0])]) if e]
             meaning = next((e for e in preferred if e in elements), None)
             if meaning is None:
                 meaning = elements[0] if elements else preferred[0]
@@ -403,7 +411,7 @@ def build_table(data, radical_table):
             "count": counts.get(char, 0),
             "gb2312": char in unihan["kGB0"],
         })
-    return records, notes
+    return records, notes, initial_elements
 
 
 # ---------------------------------------------------------------- output
@@ -426,7 +434,7 @@ def count_line(counter, order):
     return ", ".join(f"{name} {counter.get(name, 0)}" for name in order)
 
 
-def readme_text(records, notes, radical_table):
+def readme_text(records, notes, initial_elements, radical_table):
     meaning = collections.Counter(element_name(r["meaning"]) for r in records)
     by_radical = collections.Counter(element_name(r["by_radical"]) for r in records)
     element_order = [name for _, name in ELEMENT_ORDER] + ["-"]
@@ -438,6 +446,12 @@ def readme_text(records, notes, radical_table):
     unused_counts = sum(1 for r in records if r["count"] == 0)
     radicals_used = len({r["radical"] for r in records})
     over_30 = [r for r in records if max(r["simplified"], r["kangxi"]) > 30]
+
+    by_initial = collections.defaultdict(list)
+    for initial in sorted(initial_elements, key=lambda i: (INITIALS + ("",)).index(i)):
+        by_initial[initial_elements[initial]].append(initial or "(none)")
+    initial_rule = ", ".join(f"{' '.join(by_initial[bit])} {name}" for bit, name in ELEMENT_ORDER
+                             if by_initial[bit])
 
     def listing(key):
         return "".join(notes.get(key, [])) or "none"
@@ -488,8 +502,8 @@ the script and run it again (it writes the same bytes for the same sources).
   rows: {listing("meaning conflict")}) the element of the character's radical wins if it is
   one of them, else the element of its reading, else the first entry. Where the table has no
   entry ({len(notes.get("meaning missing", []))} rows) the element of the radical is used, else the
-  element of the first reading by its initial: b p m f water, d t n l fire, g k h wood,
-  j q x zh ch sh r z c s metal, an open syllable earth.
+  element of the first reading by its initial. That element is the one the table itself most
+  often gives to the characters it lists with that initial: {initial_rule}.
 * radical: the simplified-dictionary radical of the cnchar component lists (海 氵, 钱 钅,
   说 讠, 红 纟, 华 十); where a character is listed under several radicals, the one matching
   its Unihan Kangxi radical. {len(notes.get("radical Unihan", []))} rows the lists do not cover take
@@ -569,10 +583,10 @@ def main():
         print(f"no staged sources at {args.data}")
         return SKIPPED if args.check else 1
     radical_table = read_radical_table(os.path.join(args.out, "radicals.tsv"))
-    records, notes = build_table(args.data, radical_table)
+    records, notes, initial_elements = build_table(args.data, radical_table)
     files = {
         "characters.tsv": tsv_text(records),
-        "README.md": readme_text(records, notes, radical_table),
+        "README.md": readme_text(records, notes, initial_elements, radical_table),
         "NOTICE": notice_text(args.data),
     }
     stale = []
