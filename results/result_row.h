@@ -5,8 +5,7 @@
 //
 // Usage (window side, inside the fill loop):
 //     RowFamily family = FavoritesMode ? FamilyFromCode(favoriteFamilyCodes[i])
-//                                      : RowFamily{trimmed edit text, FamilyChar1, FamilyChar2,
-//                                                  FamilyIndex1, FamilyIndex2};
+//                                      : the FamilyName the run read from the edit;
 //     ResultRow row = BuildResultRow(candidates[i], family);
 //     item caption <- row.Fields[0], sub-items <- row.Fields[1 … 15]; keep row.Family.
 // The list view's columns are in ResultColumns().
@@ -18,23 +17,17 @@
 #include <string_view>
 
 #include "dict/char_table.h"
+#include "naming/candidate_lists.h"
+#include "naming/family_name.h"
 
 namespace morvenda {
-
-// A family name in 32 bits: first family CharIndex × 65536 + second (CharCount when absent).
-using FamilyCode = std::uint32_t;
 
 inline constexpr int ResultFieldCount = 16;
 inline constexpr int ResultVisibleFieldCount = 10;
 
-// The family name a row is evaluated under.
-struct RowFamily {
-    std::string Text;   // what the caption starts with
-    std::string Char1;  // first family glyph
-    std::string Char2;  // second family glyph, empty for a one-character family name
-    int Index1 = CharCount;
-    int Index2 = CharCount;
-};
+// The family name a row is evaluated under: Text is what the caption starts with, Char1 and
+// Char2 the family glyphs of field 15, Index1 and Index2 the rows the grids are read from.
+using RowFamily = FamilyName;
 
 // The family a favourites entry was saved with. Both glyphs come from the table (CharCount gives
 // the empty text) and the caption starts with them. Halves beyond CharCount, which only a damaged

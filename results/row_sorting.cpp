@@ -10,10 +10,17 @@
 namespace morvenda {
 namespace {
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // The bytes rows are ordered by: the GBK form of the text with a … z read as A … Z. A text GBK
-// cannot hold keeps its UTF-8 bytes, so it still has a fixed place.
+// cannot hold keeps its UTF-8 bytes, so it still has a fixed place. ASCII, which every number
+// field is, reads the same in both encodings and skips the conversion.
 std::string SortKey(std::string_view text) {
-    std::string key = gbk::FromUtf8(text).value_or(std::string(text));
+    std::string key = IsAscii(text) ? std::string(text)
+                                    : gbk::FromUtf8(text).value_or(std::string(text));
     for (char& byte : key) {
         if (byte >= 'a' && byte <= 'z') {
             byte = static_cast<char>(byte - 'a' + 'A');
