@@ -315,13 +315,15 @@ def traditional_forms(char, unihan):
 
 
 def radical_arithmetic(form, unihan):
-    """Strokes of a form with its Kangxi radical counted in full form."""
+    """Strokes of a form with its Kangxi radical counted in full form. Never fewer than the
+    form's own total: some residual counts are one short of it (斌 文 + 7 but 12 in all)."""
     value = unihan["kRSKangXi"].get(form) or unihan["kRSUnicode"].get(form)
+    total = total_strokes(form, unihan)
     if not value:
-        return total_strokes(form, unihan)
+        return total
     radical, residual = value.split()[0].split(".")
     full = unicodedata.normalize("NFKC", chr(0x2F00 + int(radical.rstrip("'")) - 1))
-    return total_strokes(full, unihan) + int(residual)
+    return max(total_strokes(full, unihan) + int(residual), total)
 
 
 def computed_kangxi_strokes(char, unihan):
@@ -336,7 +338,17 @@ def computed_kangxi_strokes(char, unihan):
     return [radical_arithmetic(form, unihan) for form in forms]
 
 
-def naming_kangxi_strokes(listed, computed):
+def traditional_kangxi_strokes(char, unihan):
+    """Arithmetic count of the first traditional form other than the character, else of the
+    character: the naming table takes that form for most characters that are both their own
+    traditional form and stand for another (云 雲, 历 歷)."""
+    if char in NUMERAL_STROKES:
+        return NUMERAL_STROKES[char]
+    forms = traditional_forms(char, unihan)
+    return radical_arithmetic(forms[1] if len(forms) > 1 else char, unihan)
+
+
+def naming_kangxi_strokes(listed, computed, traditional):
     """One count from the naming table's entries, checked against the arithmetic."""
     if len(listed) == 1:
         # Counting radicals and components in full form only ever adds strokes, so a count
@@ -345,7 +357,7 @@ def naming_kangxi_strokes(listed, computed):
             return computed[0]
         return listed[0]
     if not listed:
-        return computed[0]
+        return traditional
     # A count above 30 belongs to a rare traditional form the character hardly stands for.
     plausible = [s for s in listed if s <= 30] or listed
     for value in computed:
@@ -386,7 +398,7 @@ def build_table(data, radical_table):
             notes["meaning conflict" if elements else "meaning missing"].append(char)
 
         strokes = sorted({s for _, s in entries}, key=[s for _, s in entries].index)
-        kangxi = naming_kangxi_strokes(strokes, computed)
+        kangxi = naming_kangxi_strokes(strokes, computed, traditional_kangxi_strokes(char, unihan))
         if not strokes:
             notes["kangxi by arithmetic"].append(char)
         elif len(strokes) > 1:
@@ -517,8 +529,8 @@ the script and run it again (it writes the same bytes for the same sources).
 * simplified: Unihan `kTotalStrokes` (its first value).
 * kangxi: the count of the naming tradition's table (GoodGoodName: traditional form, radicals
   and components in full form, 一 to 十 counted by value), checked against the Unihan radical
-  arithmetic (strokes of the full Kangxi radical plus `kRSKangXi` residual strokes, for the
-  character and each of its `kTraditionalVariant` forms):
+  arithmetic (strokes of the full Kangxi radical plus `kRSKangXi` residual strokes, at least
+  the form's own total, for the character and each of its `kTraditionalVariant` forms):
   * one count in the table: used, except {len(notes.get("kangxi below arithmetic", []))} counts 3 or
     more below every form's arithmetic, which are slips of the table and take the arithmetic
     ({listing("kangxi below arithmetic")}); {len(notes.get("kangxi differs from arithmetic", []))}
@@ -528,7 +540,9 @@ the script and run it again (it writes the same bytes for the same sources).
     one the arithmetic of the likeliest form confirms (the traditional form of a plain
     simplification, else the character itself, then its other forms), else the one nearest to
     it; counts above 30, which belong to rare variants (吁 as 籲), only when nothing else is listed;
-  * no entry ({len(notes.get("kangxi by arithmetic", []))} rows): the arithmetic of the likeliest form.
+  * no entry ({len(notes.get("kangxi by arithmetic", []))} rows): the arithmetic of the traditional form
+    other than the character where there is one (动 動 11, 历 歷 16; the table itself takes that
+    form for most characters that are also their own traditional form), else of the character.
 
 ## Figures
 
