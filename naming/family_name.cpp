@@ -6,7 +6,9 @@ namespace morvenda {
 
 namespace {
 
-bool IsBlankOrControl(char byte) { return static_cast<unsigned char>(byte) <= 0x20; }
+bool IsBlankOrControl(char byte) {
+    return static_cast<unsigned char>(byte) <= 0x20;
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlankOrControl(text.front())) {

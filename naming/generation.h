@@ -46,14 +46,14 @@ void TakeCandidates(RawCandidateList& raw, CandidateList& list);
 // sequence starts at state 0 and only shuffles reseed it, so the first simple two-character
 // run after start gives the same names every time.
 class NameGenerator {
-public:
+  public:
     NameGenerator() = default;
     explicit NameGenerator(RandomSource::ReseedSource reseed) : random_(std::move(reseed)) {}
 
     // Replaces the list's names and count with a new run's candidates.
     void Run(const GenerationRequest& request, CandidateList& list);
 
-private:
+  private:
     RandomSource random_;
     RawCandidateList raw_;
     CombinationBuffer buffer_;

@@ -23,7 +23,9 @@ NameCode Combine(CharIndex first, CharIndex second) {
     return (static_cast<NameCode>(first) << 16) | static_cast<NameCode>(second);
 }
 
-NameCode SingleName(CharIndex index) { return Combine(index, 0) | NoSecondChar; }
+NameCode SingleName(CharIndex index) {
+    return Combine(index, 0) | NoSecondChar;
+}
 
 }  // namespace
 

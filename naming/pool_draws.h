@@ -13,8 +13,7 @@ namespace morvenda {
 
 // n draws from the pair pool with repeats, stopping once the list holds 2000. The index is
 // NextRandom(PairPoolSize − 1), so the pool's last entry never comes out.
-void DrawFromPairPool(RandomSource& random, const NamePoolSet& pools, int n,
-                      RawCandidateList& raw);
+void DrawFromPairPool(RandomSource& random, const NamePoolSet& pools, int n, RawCandidateList& raw);
 
 // Fills the buffer with the 80601 combinations of the top-ranked characters (ranks 0 … 200
 // with 0 … 200, 0 … 200 with 201 … 300, 201 … 300 with 0 … 200, first rank outermost) and

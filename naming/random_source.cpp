@@ -23,7 +23,9 @@ std::int32_t RandomSource::NextRandom(std::int32_t n) {
     return static_cast<std::int32_t>(product >> 32);
 }
 
-void RandomSource::ReseedRandom() { state_ = reseed_(); }
+void RandomSource::ReseedRandom() {
+    state_ = reseed_();
+}
 
 std::uint32_t HighResolutionCounter() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -31,8 +33,7 @@ std::uint32_t HighResolutionCounter() {
     // read in a third of the time the clock takes.
     return static_cast<std::uint32_t>(__rdtsc());
 #else
-    return static_cast<std::uint32_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 #endif
 }
 

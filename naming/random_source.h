@@ -7,7 +7,7 @@
 namespace morvenda {
 
 class RandomSource {
-public:
+  public:
     // Where a reseed takes its new state from; injectable so that tests see fixed sequences.
     using ReseedSource = std::function<std::uint32_t()>;
 
@@ -23,7 +23,7 @@ public:
     // state starts at 0, so the draws before the first reseed are the same after every start.
     void ReseedRandom();
 
-private:
+  private:
     std::uint32_t state_ = 0;
     ReseedSource reseed_;
 };
