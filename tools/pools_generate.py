@@ -14,10 +14,14 @@ so the pools are estimated:
   * The second-position ranking trades a few of its characters just above that threshold for the
     next characters that the first position does not offer, until the two positions together
     offer the required number of different characters.
-  * Pair pools: the pinned first and last names, between them the names with the highest
-    estimated popularity, the product of the two position weights, lowered for a character that
-    mostly belongs to the other sex and for a repeated character that is not common at both
-    positions.
+  * Pair pools: the pinned first and last names; between them, most popular first, names whose
+    estimated popularity is the product of the two position weights, lowered for a character
+    that mostly belongs to the other sex. A pool made of the highest products alone would hold
+    only the few hundred most used characters, where a real list of 50000 names reaches well over
+    a thousand, rarer characters appearing with their favourite partners; so the pool holds
+      1. for every character whose weight reaches a floor, its best partners;
+      2. every repeated-character name whose character is common at both positions;
+      3. then the highest products until it is full.
 """
 
 import argparse
@@ -140,10 +144,11 @@ def above_100(records):
     return {g for g, w in records if w >= pools_pinned.SINGLE_NAME_MIN_WEIGHT}
 
 
-def widen_second_position(order, ranking, offered_elsewhere, target_union):
+def widen_second_position(order, ranking, offered_elsewhere, target_union, leans_to_sex):
     """Second-position order in which both positions together offer `target_union` characters:
     the lowest ranked characters above the threshold that the first position offers anyway give
-    their place to the highest ranked characters below it that it does not."""
+    their place to the highest ranked characters below it that it does not, taking only
+    characters used more by this sex than by the other."""
     head_size, threshold = len(ranking.head), ranking.normal_above_100
     late_offered = {g for g, w in ranking.late_run if w >= pools_pinned.SINGLE_NAME_MIN_WEIGHT}
     offered = offered_elsewhere | late_offered
@@ -154,7 +159,7 @@ def widen_second_position(order, ranking, offered_elsewhere, target_union):
         sys.exit(f"the two positions already offer {union} characters, more than {target_union}")
     shared = [g for g in above if g in offered]
     demoted = set(shared[len(shared) - shortfall:]) if shortfall else set()
-    promoted = [g for g in below if g not in offered][:shortfall]
+    promoted = [g for g in below if g not in offered and leans_to_sex(g)][:shortfall]
     if len(demoted) != shortfall or len(promoted) != shortfall:
         sys.exit("not enough characters to reach the required number of offered characters")
     promoted_set = set(promoted)
@@ -165,33 +170,45 @@ def widen_second_position(order, ranking, offered_elsewhere, target_union):
             + [g for g in below if g not in promoted_set])
 
 
-def build_rankings(pool_set, rows, count_of):
+def build_rankings(pool_set, rows, count_of, leans_to_sex):
     first = pool_set.position1
     order1 = tail_order(first, rows, count_of)
     records1 = assemble(order1, ordinary_weights(order1, count_of, first), first)
 
     second = pool_set.position2
     order2 = widen_second_position(tail_order(second, rows, count_of), second,
-                                   above_100(records1), pool_set.union_above_100)
+                                   above_100(records1), pool_set.union_above_100, leans_to_sex)
     records2 = assemble(order2, ordinary_weights(order2, count_of, second), second)
     return records1, records2
 
 
-def sex_fit(glyph, sex, counts, totals):
-    """Integer factor (of FACTOR_SCALE) for how well a character suits a name of this sex."""
+def own_share(glyph, sex, counts, totals):
+    """This sex's share of a character's use, each sex's count taken relative to all its names;
+    None for a character the counts do not know."""
     own, other = sex_column(sex), 1 - sex_column(sex)
     if glyph not in counts:
-        return FACTOR_SCALE
+        return None
     own_rate = counts[glyph][own] / totals[own]
     other_rate = counts[glyph][other] / totals[other]
     if own_rate + other_rate == 0:
+        return None
+    return own_rate / (own_rate + other_rate)
+
+
+def sex_fit(glyph, sex, counts, totals):
+    """Integer factor (of FACTOR_SCALE) for how well a character suits a name of this sex."""
+    share = own_share(glyph, sex, counts, totals)
+    if share is None:
         return FACTOR_SCALE
-    share = own_rate / (own_rate + other_rate)
     return round(FACTOR_SCALE * min(1.0, share / OWN_SEX_SHARE_FULL) ** 2)
 
 
+def count_totals(counts):
+    return (sum(c[0] for c in counts.values()), sum(c[1] for c in counts.values()))
+
+
 def build_pairs(pool_set, sex, records1, records2, counts, row_of):
-    totals = (sum(c[0] for c in counts.values()), sum(c[1] for c in counts.values()))
+    totals = count_totals(counts)
     pinned = set(pool_set.first_names) | set(pool_set.last_names)
     wanted = pools_pinned.PAIR_POOL_SIZE - len(pool_set.first_names) - len(pool_set.last_names)
 
@@ -299,6 +316,7 @@ def main():
     counts = load_counts(args.data)
     rows = pools_files.read_character_rows(args.chars)
     row_of = {g: i for i, g in enumerate(rows)}
+    totals = count_totals(counts)
     os.makedirs(args.out, exist_ok=True)
     for sex, pool_set in pools_pinned.POOL_SETS.items():
         check_glyphs(pool_set, rows)
@@ -307,7 +325,11 @@ def main():
         def count_of(glyph, column=column):
             return counts.get(glyph, (0, 0))[column]
 
-        records1, records2 = build_rankings(pool_set, rows, count_of)
+        def leans_to_sex(glyph, sex=sex):
+            share = own_share(glyph, sex, counts, totals)
+            return share is not None and share > 0.5
+
+        records1, records2 = build_rankings(pool_set, rows, count_of, leans_to_sex)
         pools_files.write_ranking(pools_files.ranking_path(args.out, sex, 1), records1)
         pools_files.write_ranking(pools_files.ranking_path(args.out, sex, 2), records2)
         names = build_pairs(pool_set, sex, records1, records2, counts, row_of)

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include <stdlib.h>
+
 namespace morvenda {
 namespace {
 
@@ -318,11 +320,9 @@ int RunPython(const std::string& arguments) {
 class ScratchFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("morvenda_pools_" + std::string(::testing::UnitTest::GetInstance()
-                                                        ->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        std::string pattern = (fs::temp_directory_path() / "morvenda_pools_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
     }
     void TearDown() override { fs::remove_all(folder_); }
     fs::path folder_;
@@ -435,6 +435,7 @@ TEST_F(PoolCompileTest, RefusesSpoiledData) {
         {"a weight that is not a number", "female_position1.tsv", "\t1\n", "\tx\n"},
     };
     for (const Case& c : cases) {
+        TearDown();
         SetUp();
         std::string text = Read(c.file);
         const std::size_t at = text.find(c.from);
