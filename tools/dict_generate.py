@@ -84,7 +84,7 @@ def read_sources(data):
         ("Unihan_Readings.txt.bz2", ["kMandarin", "kXHC1983", "kTGHZ2013", "kHanyuPinyin"]),
         ("Unihan_IRGSources.txt.bz2", ["kTotalStrokes", "kRSUnicode"]),
         ("Unihan_RadicalStrokeCounts.txt.bz2", ["kRSKangXi", "kRSAdobe_Japan1_6"]),
-        ("Unihan_Variants.txt.bz2", ["kTraditionalVariant", "kSimplifiedVariant"]),
+        ("Unihan_Variants.txt.bz2", ["kTraditionalVariant"]),
     ]:
         unihan.update(read_unihan(data, name, fields))
 
