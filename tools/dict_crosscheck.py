@@ -3,8 +3,9 @@
 
     tools/dict_crosscheck.py [--data DIR]
 
-The qiming-gsc table has no licence, so nothing of it is shipped; it only tells how far our
-columns agree with an independent compilation, and lists the disagreements to review.
+The second table (a list of the 8105 standard characters with readings, radicals, strokes and
+elements) has no licence, so nothing of it is shipped; it only tells how far our columns agree
+with an independent compilation, and lists the disagreements to review.
 """
 
 import argparse

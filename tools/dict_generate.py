@@ -509,7 +509,7 @@ the script and run it again (it writes the same bytes for the same sources).
   and obsolete readings such as 红 gong, 广 an, 思 sai); `kHanyuPinyin` only for a character
   with neither. Tone marks removed, readings that become equal merged. Readings with a tone
   in alphabetical order, then the neutral-tone particle readings (地 ",di,de,").
-* meaning: the element of the naming tradition's table (GoodGoodName). Where the table gives
+* meaning: the element of the naming tradition's element and stroke table (MIT, PY.Lee). Where it gives
   one element it is used. Where it gives conflicting elements ({len(notes.get("meaning conflict", []))}
   rows: {listing("meaning conflict")}) the element of the character's radical wins if it is
   one of them, else the element of its reading, else the first entry. Where the table has no
@@ -527,7 +527,7 @@ the script and run it again (it writes the same bytes for the same sources).
   for 灬 火 日 月, earth for 山 土 瓦 石 田 玉 缶, none for every other radical; 秋 (禾 and
   火) holds fire and wood.
 * simplified: Unihan `kTotalStrokes` (its first value).
-* kangxi: the count of the naming tradition's table (GoodGoodName: traditional form, radicals
+* kangxi: the count of the naming tradition's table (traditional form, radicals
   and components in full form, 一 to 十 counted by value), checked against the Unihan radical
   arithmetic (strokes of the full Kangxi radical plus `kRSKangXi` residual strokes, at least
   the form's own total, for the character and each of its `kTraditionalVariant` forms):
@@ -560,8 +560,8 @@ Shipped values come only from these sources (licences in NOTICE):
 * Unicode Han Database (Unihan) 15.0.0, as packaged by Debian (`unicode-data`): the GB2312
   set, readings, radicals, stroke counts, traditional variants. Unicode licence. The values
   were modified: tone marks removed, fields combined as described above.
-* GoodGoodName (JakLiao/GoodGoodName, `data/full_wuxing_dict.py`), MIT, Copyright (c) 2014
-  PY.Lee: element by meaning and Kangxi counts.
+* The naming tradition's table of elements and Kangxi stroke counts (`full_wuxing_dict.py`),
+  MIT, Copyright (c) 2014 PY.Lee: element by meaning and Kangxi counts.
 * cnchar (`cnchar-radical` 3.2.6), MIT, Copyright (c) 2017-present theajack: radicals.
 * ngender (observerss/ngender, `ngender/charfreq.csv`), MIT, Copyright (c) 2015 Jingchao Hu:
   given-name character counts, used for the choice and the order of the rows only.
@@ -572,7 +572,7 @@ Shipped values come only from these sources (licences in NOTICE):
 NOTICE_SOURCES = [
     ("Unicode Han Database (Unihan) 15.0.0", os.path.join("unihan", "debian-copyright.txt"),
      "COPYRIGHT AND PERMISSION NOTICE"),
-    ("GoodGoodName (element and Kangxi stroke table)", os.path.join("goodgoodname", "LICENSE"), None),
+    ("Element and Kangxi stroke table (PY.Lee)", os.path.join("goodgoodname", "LICENSE"), None),
     ("cnchar (radical lists)", os.path.join("cnchar", "LICENSE"), None),
     ("ngender (given-name character counts)", os.path.join("ngender", "LICENSE"), None),
 ]
