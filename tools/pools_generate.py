@@ -213,6 +213,7 @@ def build_pairs(pool_set, sex, records1, records2, counts, row_of):
     wanted = pools_pinned.PAIR_POOL_SIZE - len(pool_set.first_names) - len(pool_set.last_names)
 
     def scored(records):
+        """(lowered weight, glyph) of every character in use, highest first."""
         out = [(w * sex_fit(g, sex, counts, totals), g) for g, w in records if w > 0]
         out.sort(key=lambda e: (-e[0], row_of[e[1]]))
         return out
@@ -244,25 +245,25 @@ def build_pairs(pool_set, sex, records1, records2, counts, row_of):
         if key is not None:
             chosen[key[3]] = key
 
-    # Every character in use at a position brings its best partners, as it would in a real list
-    # of names, where rarer characters appear with their favourite partners.
-    for weight_floor, own, partners, make in (
-            (COVER_MIN_WEIGHT[sex], firsts, seconds, lambda a, b: entry(a, b)),
-            (COVER_MIN_WEIGHT[sex], seconds, firsts, lambda a, b: entry(b, a))):
+    # Every character common enough at a position brings its best partners, as it would in a
+    # real list of names, where rarer characters appear with their favourite partners.
+    floor = COVER_MIN_WEIGHT[sex] * FACTOR_SCALE
+    for own, partners, name_of in ((firsts, seconds, lambda a, b: (a, b)),
+                                   (seconds, firsts, lambda a, b: (b, a))):
         for value, glyph in own:
-            if value < weight_floor * FACTOR_SCALE:
+            if value < floor:
                 break
             found = 0
             for _, partner in partners:
-                key = make(glyph, partner)
+                key = entry(*name_of(glyph, partner))
                 if key is not None:
                     take(key)
                     found += 1
                     if found == COVER_PARTNERS:
                         break
 
-    # The rest by estimate alone: walk the first-by-second
-    # product table in descending estimate until the pool is full.
+    # The rest by estimate alone: walk the first-by-second product table in descending
+    # estimate until the pool is full.
     def products():
         heap = [(-v1 * seconds[0][0], row_of[g1], row_of[seconds[0][1]], i, 0)
                 for i, (v1, g1) in enumerate(firsts)]
