@@ -8,12 +8,16 @@ bool PinyinMatches(std::string_view field, std::string_view text) {
     if (field == text) {
         return true;
     }
-    std::string reading;
-    reading.reserve(text.size() + 2);
-    reading += ',';
-    reading += text;
-    reading += ',';
-    return field.find(reading) != std::string_view::npos;
+    // Look for the text framed by commas without building ",text,": this runs for every row
+    // of the table whenever a snapshot is taken.
+    const std::size_t length = text.size();
+    for (std::size_t at = field.find(text, 1); at != std::string_view::npos;
+         at = field.find(text, at + 1)) {
+        if (field[at - 1] == ',' && at + length < field.size() && field[at + length] == ',') {
+            return true;
+        }
+    }
+    return false;
 }
 
 namespace {
@@ -76,15 +80,18 @@ FilterSnapshot::FilterSnapshot(const FilterConditions& conditions)
         // A fixed character leaves its position to CheckSpecifiedChars.
         if (c.chk1_1 || MeetsPositionRow(first, i, strokes)) met |= PassesFirstRows;
         if (c.chk1_2 || MeetsPositionRow(second, i, strokes)) met |= PassesSecondRows;
-        if (Glyph(i) == c.edt1_1) met |= IsFirstSpecified;
-        if (Glyph(i) == c.edt1_2) met |= IsSecondSpecified;
-        if (Glyph(i) == c.edt1_3) met |= MeetsNameGlyph;
-        if (ShareElement(ElementByMeaning(i), nameMeaningMask)) met |= MeetsNameMeaning;
-        if (ShareElement(ElementByRadical(i), nameRadicalElementMask)) {
+        // Bits of unchecked conditions are never asked for; leaving them unset saves the work.
+        if (c.chk1_1 && Glyph(i) == c.edt1_1) met |= IsFirstSpecified;
+        if (c.chk1_2 && Glyph(i) == c.edt1_2) met |= IsSecondSpecified;
+        if (c.chk1_3 && Glyph(i) == c.edt1_3) met |= MeetsNameGlyph;
+        if (c.chk2_3 && ShareElement(ElementByMeaning(i), nameMeaningMask)) {
+            met |= MeetsNameMeaning;
+        }
+        if (c.chk3_3 && ShareElement(ElementByRadical(i), nameRadicalElementMask)) {
             met |= MeetsNameRadicalElement;
         }
-        if (PinyinMatches(Pinyin(i), c.edt4_3)) met |= MeetsNamePinyin;
-        if (RadicalIndex(i) == nameRadical) met |= MeetsNameRadical;
+        if (c.chk4_3 && PinyinMatches(Pinyin(i), c.edt4_3)) met |= MeetsNamePinyin;
+        if (c.chk6_3 && RadicalIndex(i) == nameRadical) met |= MeetsNameRadical;
         facts_[i] = CharFacts{met, static_cast<std::uint8_t>(strokes)};
     }
 

@@ -43,7 +43,8 @@ public:
     const FilterConditions& Conditions() const { return conditions_; }
 
 private:
-    // What one character meets, as bits of CharFacts::Met.
+    // What one character meets, as bits of CharFacts::Met; a bit of a condition that is not
+    // checked stays unset, since no predicate asks for it.
     enum : std::uint16_t {
         PassesFirstRows = 1 << 0,      // every checked row 1 condition (or chk1_1)
         PassesSecondRows = 1 << 1,     // every checked row 2 condition (or chk1_2)
