@@ -1,11 +1,142 @@
 #pragma once
+// The program's one main window: the input panel, the birth chart, the result pages and the
+// state a generation run leaves for the steps after it. The window reads its controls, asks
+// the core for every text it shows and writes the answers back.
 
 #include <QMainWindow>
 
-// The program's one main window.
+#include <functional>
+#include <string>
+
+#include "chart/birth_chart.h"
+#include "naming/candidate_lists.h"
+#include "naming/generation.h"
+
+class MessageBoxes;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    using TodaySource = std::function<morvenda::CivilDate()>;
+
+    // Today is the computer's local date unless a caller fixes it.
+    explicit TfrmMain(MessageBoxes& messageBoxes, TodaySource today = {},
+                      QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Page controls show no tabs; this is the only way their pages change.
+    void ShowPage(QStackedWidget* pageControl, int index);
+
+    // Empties the chart's value labels and hides its link labels.
+    void ClearChartLabels();
+
+    // Charts the moment the date controls hold. False when it cannot be charted: the error
+    // has been shown, the chart stays cleared and the run must stop.
+    bool ComputeBirthChart();
+
+    // Lists the whole CandidateList in the detailed list and the text list.
+    void FillResultList();
+    // Rebuilds the text list from the detailed list's rows in their current order.
+    void FillTextList();
+
+    const morvenda::BirthFields& BirthFields() const { return birthFields_; }
+    const morvenda::CandidateList& Candidates() const { return candidates_; }
+
+public slots:
+    // The generation run behind both generation buttons; the sender tells the mode.
+    void btn_CreateNameClick(QObject* sender);
+
+    void btn_ShowNamePropertyClick();
+    void btn_ReturnSimpleClick();
+    void sbtn_QimingClick();
+    void N6Click();
+
+    void cmb_CalendarTypeChange();
+    void cmb_YearClick();
+
+    void listview_ResultColumnClick(int column);
+    void cmb_Sort1Click(QComboBox* sender);
+    void N89Click(QAction* sender);
+
+    // A later start of the program asked this copy to come to the front.
+    void ActivationMessageReceived();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+
+    void CreateMenus();
+    QWidget* CreateToolbar();
+    QWidget* CreateInputPanel();
+    QWidget* CreateChartPanel();
+    QWidget* CreateResultPages();
+    QWidget* CreateTextListPage();
+    QWidget* CreateDetailedListPage();
+    QWidget* CreateWelcomePage();
+    void CreateStatusBar();
+    void CreateShortcuts();
+    void FillHourList();
+    void SetStatusText(int panel, const QString& text);
+
+    MessageBoxes& messageBoxes_;
+    TodaySource today_;
+
+    // State shared by the generation run, the chart and the result lists.
+    std::string FamilyChar1;
+    std::string FamilyChar2;
+    int FamilyIndex1 = morvenda::CharCount;
+    int FamilyIndex2 = morvenda::CharCount;
+    bool FavoritesMode = false;
+    morvenda::BirthFields birthFields_;
+    bool SortAscending = false;
+    morvenda::CandidateList candidates_;
+    morvenda::NameGenerator generator_;
+    bool shownOnce_ = false;
+
+    QToolButton* sbtn_Qiming = nullptr;
+    QToolButton* sbtn_Favorites = nullptr;
+    QToolButton* sbtn_onlineSM = nullptr;
+    QToolButton* sbtn_dict = nullptr;
+    QStackedWidget* pc_Main = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLineEdit* edt_FirstName = nullptr;
+    QComboBox* cmb_NameLength = nullptr;
+    QComboBox* cmb_Sex = nullptr;
+    QComboBox* cmb_CalendarType = nullptr;
+    QComboBox* cmb_Year = nullptr;
+    QComboBox* cmb_Month = nullptr;
+    QComboBox* cmb_Day = nullptr;
+    QComboBox* cmb_Hour = nullptr;
+    QPushButton* btn_CreateName = nullptr;
+    QPushButton* btn_SelectName = nullptr;
+    QFrame* Panel4 = nullptr;
+    QStackedWidget* pc_Result = nullptr;
+    QPlainTextEdit* mmo_NameList = nullptr;
+    QComboBox* cmb_Sort1 = nullptr;
+    QPushButton* btn_ShowNameProperty = nullptr;
+    QPushButton* btn_Print1 = nullptr;
+    QTreeWidget* listview_Result = nullptr;
+    QComboBox* cmb_sort2 = nullptr;
+    QPushButton* btn_ReturnSimple = nullptr;
+    QPushButton* btn_Print2 = nullptr;
+    QPushButton* btn_AddFavorites = nullptr;
+    QLabel* Label27 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QLabel* statusPanels_[3] = {};
 };

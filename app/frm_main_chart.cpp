@@ -1,0 +1,128 @@
+// The birth chart panel: its labels as the chart core lays them out, and the step that charts
+// the moment the date controls hold.
+
+#include <QColor>
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+#include "app/frm_main.h"
+#include "app/message_boxes.h"
+
+namespace {
+
+constexpr int PanelWidth = 760;
+constexpr int PanelHeight = 104;
+constexpr int LabelHeight = 14;
+constexpr std::array<int, 3> GridLineYs{25, 50, 77};
+// Frames between the date grid, the element grid and the side column.
+constexpr std::array<int, 2> GridColumnXs{262, 598};
+
+QLabel* ChartLabel(QFrame* panel, const morvenda::ChartLabelSpec& spec) {
+    auto* label = new QLabel(QString::fromUtf8(spec.Caption.data(), static_cast<qsizetype>(spec.Caption.size())),
+                             panel);
+    label->setObjectName(QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
+    label->setProperty("Tag", spec.Tag);
+    if (spec.Bold) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    if (spec.Link) {
+        label->setStyleSheet(QStringLiteral("color: blue;"));
+        label->setCursor(Qt::PointingHandCursor);
+    }
+    if (spec.Width > 0) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(spec.X, spec.Y - 2, spec.Width, LabelHeight + 4);
+    } else {
+        // Labels without a width grow and shrink with their text.
+        label->setProperty("AutoSize", true);
+        label->move(spec.X, spec.Y - 2);
+        label->adjustSize();
+    }
+    return label;
+}
+
+void GridLine(QFrame* panel, QFrame::Shape shape, const QRect& where) {
+    auto* line = new QFrame(panel);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(where);
+}
+
+QLabel* LabelOnPanel(QFrame* panel, std::string_view name) {
+    return panel->findChild<QLabel*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                                     Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+QWidget* TfrmMain::CreateChartPanel() {
+    Panel4 = new QFrame;
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setFrameShape(QFrame::NoFrame);
+    Panel4->setFixedHeight(PanelHeight);
+    Panel4->setMinimumWidth(PanelWidth);
+    Panel4->setAutoFillBackground(true);
+    QPalette moneyGreen = Panel4->palette();
+    moneyGreen.setColor(QPalette::Window, QColor(192, 220, 192));
+    Panel4->setPalette(moneyGreen);
+    for (int y : GridLineYs) {
+        GridLine(Panel4, QFrame::HLine, QRect(4, y - 1, PanelWidth - 8, 3));
+    }
+    for (int x : GridColumnXs) {
+        GridLine(Panel4, QFrame::VLine, QRect(x - 1, 2, 3, GridLineYs.back() - 2));
+    }
+    for (const morvenda::ChartLabelSpec& spec : morvenda::ChartPanelLabels()) {
+        ChartLabel(Panel4, spec);
+    }
+    return Panel4;
+}
+
+void TfrmMain::ClearChartLabels() {
+    for (QLabel* label : Panel4->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const int tag = label->property("Tag").toInt();
+        if (tag == morvenda::ChartTagValue) {
+            label->clear();
+        } else if (tag == morvenda::ChartTagLink) {
+            label->hide();
+        }
+    }
+}
+
+bool TfrmMain::ComputeBirthChart() {
+    const morvenda::BirthDateControls controls{
+        cmb_CalendarType->currentIndex(),
+        cmb_Year->currentText().toStdString(),
+        cmb_Month->currentText().toStdString(),
+        cmb_Day->currentText().toStdString(),
+        cmb_Day->currentIndex(),
+        cmb_Hour->currentIndex(),
+        edt_FirstName->text().toStdString(),
+    };
+    const morvenda::BirthChartOutcome outcome = morvenda::ComputeBirthChart(controls, birthFields_, today_());
+    birthFields_ = outcome.Fields;
+    ClearChartLabels();
+    if (!outcome.Chart) {
+        messageBoxes_.Error(this, QString::fromStdString(outcome.ErrorMessage));
+        return false;
+    }
+    for (const auto& [name, text] : morvenda::ChartLabelTexts(*outcome.Chart)) {
+        if (QLabel* label = LabelOnPanel(Panel4, name)) {
+            label->setText(QString::fromStdString(text));
+            if (label->property("AutoSize").toBool()) {
+                label->adjustSize();
+            }
+        }
+    }
+    for (QLabel* label : Panel4->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (label->property("Tag").toInt() == morvenda::ChartTagLink) {
+            label->show();
+        }
+    }
+    return true;
+}

@@ -1,0 +1,92 @@
+// The result pages: listing the CandidateList as rows and as plain text, and sorting the rows.
+// Every text shown here comes from the results core.
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+#include "app/frm_main.h"
+#include "results/listing_texts.h"
+#include "results/result_list_view.h"
+#include "results/result_row.h"
+#include "results/row_sorting.h"
+
+namespace {
+
+// Lets the window repaint and answer the user in the middle of a long listing.
+void LetWindowBreathe(QWidget* window) {
+    window->repaint();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+void TfrmMain::FillResultList() {
+    if (pc_Result->currentIndex() == 2) {
+        ShowPage(pc_Result, 1);
+    }
+    {
+        morvenda::SuspendedUpdates suspended(listview_Result);
+        listview_Result->clear();
+        const morvenda::RowFamily typedFamily{edt_FirstName->text().toStdString(), FamilyChar1, FamilyChar2,
+                                              FamilyIndex1, FamilyIndex2};
+        for (int i = 0; i < candidates_.Count; ++i) {
+            morvenda::RowFamily family = typedFamily;
+            if (FavoritesMode) {
+                family = morvenda::FamilyFromCode(candidates_.FavoriteFamilyCodes[i]);
+                FamilyChar1 = family.Char1;
+                FamilyChar2 = family.Char2;
+                FamilyIndex1 = family.Index1;
+                FamilyIndex2 = family.Index2;
+            }
+            listview_Result->addTopLevelItem(
+                new morvenda::ResultItem(morvenda::BuildResultRow(candidates_.NameCodes[i], family)));
+            if (morvenda::IsProgressRow(i)) {
+                SetStatusText(1, QString::fromStdString(morvenda::ProgressText(i)));
+                LetWindowBreathe(this);
+            }
+        }
+    }
+    Label27->setText(QString::fromStdString(morvenda::CountLabelText(listview_Result->topLevelItemCount())));
+    FillTextList();
+    SetStatusText(1, QString::fromUtf8(morvenda::ListingDoneText.data(),
+                                       static_cast<qsizetype>(morvenda::ListingDoneText.size())));
+}
+
+void TfrmMain::FillTextList() {
+    const std::vector<morvenda::ResultRow> rows = morvenda::RowsInViewOrder(listview_Result);
+    QString text;
+    for (const std::string& line : morvenda::TextListLines(rows, candidates_.Count)) {
+        text += QString::fromStdString(line);
+        text += QLatin1Char('\n');
+    }
+    text.chop(1);
+    mmo_NameList->setPlainText(text);
+    LetWindowBreathe(this);
+}
+
+void TfrmMain::listview_ResultColumnClick(int column) {
+    morvenda::SortResultItems(listview_Result, column, SortAscending);
+    SortAscending = !SortAscending;
+    FillTextList();
+}
+
+void TfrmMain::cmb_Sort1Click(QComboBox* sender) {
+    const int item = sender->currentIndex();
+    if (item < 0 || item >= morvenda::SortKeyCount) {
+        return;
+    }
+    SortAscending = true;
+    morvenda::SortResultItems(listview_Result, morvenda::SortKeyMap[static_cast<std::size_t>(item)], true);
+    FillTextList();
+}
+
+void TfrmMain::N89Click(QAction* sender) {
+    cmb_sort2->setCurrentIndex(sender->property("Tag").toInt());
+    cmb_Sort1Click(cmb_sort2);
+}

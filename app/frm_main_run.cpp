@@ -1,0 +1,38 @@
+// The generation run behind the two generation buttons.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/frm_main.h"
+#include "app/message_boxes.h"
+#include "naming/family_name.h"
+#include "naming/generation.h"
+
+void TfrmMain::btn_CreateNameClick(QObject* sender) {
+    const morvenda::FamilyName family = morvenda::ReadFamilyName(edt_FirstName->text().toStdString());
+    edt_FirstName->setText(QString::fromStdString(family.Text));
+    if (family.Text.empty()) {
+        messageBoxes_.Information(this, QStringLiteral("请输入姓氏!"));
+        return;
+    }
+    FavoritesMode = false;
+    btn_AddFavorites->setText(QStringLiteral("收藏所选"));
+    FamilyChar1 = family.Char1;
+    FamilyChar2 = family.Char2;
+    FamilyIndex1 = family.Index1;
+    FamilyIndex2 = family.Index2;
+
+    if (!ComputeBirthChart()) {
+        return;
+    }
+
+    const morvenda::GenerationRequest request{
+        cmb_Sex->currentIndex(),
+        cmb_NameLength->currentIndex(),
+        sender == btn_SelectName ? morvenda::NamingMode::Advanced : morvenda::NamingMode::Simple,
+        {},
+    };
+    generator_.Run(request, candidates_);
+    FillResultList();
+}

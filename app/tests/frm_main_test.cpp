@@ -1,0 +1,348 @@
+// The main window driven as a user drives it: typing, picking list items, pressing keys and
+// clicking, with today's date fixed and message boxes answered by a recorder.
+
+#include <QAction>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStringList>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+#include "app/family_name_validator.h"
+#include "app/frm_main.h"
+#include "app/message_boxes.h"
+
+namespace {
+
+class RecordedMessageBoxes final : public MessageBoxes {
+public:
+    void Information(QWidget*, const QString& text) override { information << text; }
+    void Error(QWidget*, const QString& text) override { errors << text; }
+
+    QStringList information;
+    QStringList errors;
+};
+
+constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
+
+const QStringList SolarLabels{"Label83", "Label84", "Label85", "Label86"};
+const QStringList LunarLabels{"Label87", "Label88", "Label89", "Label90"};
+const QStringList PillarLabels{"Label91", "Label92", "Label93", "Label94"};
+const QStringList ElementLabels{"Label95", "Label96", "Label97", "Label98"};
+const QStringList HiddenLabels{"Label99", "Label100", "Label101", "Label102"};
+const QStringList NaYinLabels{"Label103", "Label104", "Label105", "Label106"};
+const QStringList LinkLabels{"Label32", "Label33", "Label34", "Label35"};
+
+// Chinese text arrives the way an input method delivers it: one committed string.
+void Type(QWidget* widget, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(widget, &commit);
+}
+
+// Picks an item the way a user does, so the handler behind the list runs.
+void Pick(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+}  // namespace
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TfrmMain> window;
+    RecordedMessageBoxes boxes;
+
+    template <class Widget>
+    Widget* Get(const char* name) {
+        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget) {
+            qFatal("no component %s", name);
+        }
+        return widget;
+    }
+    QString Text(const QString& labelName) {
+        return Get<QLabel>(labelName.toLatin1().constData())->text();
+    }
+    QStringList Texts(const QStringList& labelNames) {
+        QStringList texts;
+        for (const QString& name : labelNames) {
+            texts << Text(name);
+        }
+        return texts;
+    }
+    QStringList ColumnTexts(int field) {
+        auto* view = Get<QTreeWidget>("listview_Result");
+        QStringList texts;
+        for (int row = 0; row < view->topLevelItemCount(); ++row) {
+            texts << view->topLevelItem(row)->text(field);
+        }
+        return texts;
+    }
+    void RunSimple(const QString& family) {
+        Get<QLineEdit>("edt_FirstName")->setText(family);
+        Get<QPushButton>("btn_CreateName")->click();
+    }
+
+private slots:
+    void init() {
+        boxes = {};
+        window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void startsOnTheWelcomePageWithNothingCharted() {
+        QCOMPARE(window->size(), QSize(780, 577));
+        QCOMPARE(Get<QStackedWidget>("pc_Main")->currentIndex(), 0);
+        QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 2);
+        QCOMPARE(Text("Label16"), QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
+        QCOMPARE(Text("Label22"), QStringLiteral("诸先贤都道出了姓名对人的重要性"));
+        for (const char* saying : {"Label19", "Label20", "Label21"}) {
+            QVERIFY(Text(saying).contains(QStringLiteral("说：“")));
+        }
+        QVERIFY(Texts(SolarLabels + PillarLabels).join(QString()).isEmpty());
+        for (const QString& link : LinkLabels) {
+            QVERIFY(Get<QLabel>(link.toLatin1().constData())->isHidden());
+        }
+        QVERIFY(!Get<QPushButton>("btn_SelectName")->isEnabled());
+        QCOMPARE(Get<QComboBox>("cmb_Sort1")->currentIndex(), -1);
+        QCOMPARE(Get<QComboBox>("cmb_sort2")->count(), 12);
+        QCOMPARE(Get<QComboBox>("cmb_Hour")->currentIndex(), -1);
+    }
+
+    void enterRunsTheSimpleGenerationAndListsTheNames() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* edit = Get<QLineEdit>("edt_FirstName");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Space);
+        Type(edit, QStringLiteral("王"));
+        QTest::keyClick(edit, Qt::Key_Space);
+        QCOMPARE(edit->text(), QStringLiteral(" 王 "));
+        QTest::keyClick(edit, Qt::Key_Return);
+
+        QVERIFY(boxes.information.isEmpty());
+        QCOMPARE(edit->text(), QStringLiteral("王"));
+        QCOMPARE(Texts(SolarLabels), (QStringList{"2024年", "2月", "29日", "12时"}));
+        QCOMPARE(Text("Label90"), QStringLiteral("午时"));
+        QCOMPARE(Text("Label36"), QStringLiteral("[王]姓的起源"));
+        QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 1);
+
+        auto* view = Get<QTreeWidget>("listview_Result");
+        const int rows = view->topLevelItemCount();
+        QVERIFY(rows > 0);
+        QVERIFY(view->updatesEnabled());
+        QCOMPARE(Text("Label27"), QStringLiteral("查询一共获得 %1 个名字").arg(rows));
+        for (const QString& caption : ColumnTexts(0)) {
+            QVERIFY2(caption.startsWith(QStringLiteral("王")), qPrintable(caption));
+        }
+        const QStringList memo = Get<QPlainTextEdit>("mmo_NameList")->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(memo.mid(memo.size() - 2), (QStringList{" ", QStringLiteral("查询共取得 %1 个名字").arg(rows)}));
+        QVERIFY(memo.first().startsWith(view->topLevelItem(0)->text(0) + QStringLiteral("  ")));
+        QCOMPARE(Text("StatusBar1Panel1"), QStringLiteral("双击网格标题栏进行排序，双击记录行可分析姓名"));
+
+        QTest::keyClick(view, Qt::Key_Escape);
+        QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 0);
+    }
+
+    void anEmptyFamilyNameStopsTheRunWithAMessage_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("nothing") << QString();
+        QTest::newRow("blanks") << QStringLiteral("   ");
+        QTest::newRow("tab") << QStringLiteral("\t");
+    }
+    void anEmptyFamilyNameStopsTheRunWithAMessage() {
+        QFETCH(QString, typed);
+        RunSimple(typed);
+        QCOMPARE(boxes.information, QStringList{QStringLiteral("请输入姓氏!")});
+        QCOMPARE(Get<QLineEdit>("edt_FirstName")->text(), QString());
+        QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 2);
+        QVERIFY(Text("Label83").isEmpty());
+    }
+
+    void chartsTheEnteredBirthMoment_data() {
+        QTest::addColumn<QString>("calendar");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList all = SolarLabels + LunarLabels + PillarLabels + ElementLabels + HiddenLabels +
+                                NaYinLabels + QStringList{"Label107", "Label108", "Label13"};
+        const QStringList june23 = {
+            "2009年", "6月", "23日", "12时",
+            "己丑", "闰五月", "初一", "午时",
+            "己丑", "庚午", "己亥", "庚午",
+            "土土", "金火", "土水", "金火",
+            "土,土金水", "金,火土", "土,木水", "金,火土",
+            "霹雷火", "路旁土", "平地木", "路旁土",
+            "牛", "巨蟹座", "日主天干土，生于夏，喜有水、金，忌有木"};
+        QTest::newRow("solar 2009-06-23 noon") << "阳历" << "2009" << "06" << "23" << "12:00 - 12:59" << all << june23;
+        QTest::newRow("lunar 2009 leap fifth month, first day")
+            << "农历" << "2009" << "闰五月" << "初一" << "12:00 - 12:59" << all << june23;
+        QTest::newRow("unknown hour counts as noon")
+            << "阳历" << "2009" << "06" << "23" << "未知" << (QStringList{"Label86", "Label94"})
+            << (QStringList{"12时", "庚午"});
+        QTest::newRow("23 h on new year's eve takes the next day's pillars")
+            << "阳历" << "2009" << "12" << "31" << "23:00 - 23:59"
+            << (QStringList{"Label83", "Label84", "Label85", "Label86", "Label87", "Label88", "Label89", "Label107"})
+            << (QStringList{"2009年", "12月", "31日", "23时", "庚寅", "十一月", "十六", "牛"});
+    }
+    void chartsTheEnteredBirthMoment() {
+        QFETCH(QString, calendar);
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+        QFETCH(QString, hour);
+        QFETCH(QStringList, labels);
+        QFETCH(QStringList, expected);
+
+        Pick(Get<QComboBox>("cmb_CalendarType"), calendar);
+        Pick(Get<QComboBox>("cmb_Year"), year);
+        Pick(Get<QComboBox>("cmb_Month"), month);
+        Pick(Get<QComboBox>("cmb_Day"), day);
+        Pick(Get<QComboBox>("cmb_Hour"), hour);
+        RunSimple(QStringLiteral("王"));
+
+        QVERIFY(boxes.errors.isEmpty());
+        QCOMPARE(Texts(labels), expected);
+        for (const QString& link : LinkLabels) {
+            QVERIFY(!Get<QLabel>(link.toLatin1().constData())->isHidden());
+        }
+    }
+
+    void anImpossibleDateAt23hStopsTheRunWithTheChartCleared() {
+        RunSimple(QStringLiteral("王"));
+        const int rowsBefore = Get<QTreeWidget>("listview_Result")->topLevelItemCount();
+        Pick(Get<QComboBox>("cmb_Month"), "02");
+        Pick(Get<QComboBox>("cmb_Day"), "31");
+        Pick(Get<QComboBox>("cmb_Hour"), "23:00 - 23:59");
+        Get<QLineEdit>("edt_FirstName")->setText(QStringLiteral("李"));
+        Get<QPushButton>("btn_CreateName")->click();
+
+        QCOMPARE(boxes.errors.size(), 1);
+        QVERIFY2(boxes.errors.first().contains(QStringLiteral("2024年2月31日")), qPrintable(boxes.errors.first()));
+        QVERIFY(Texts(SolarLabels + LunarLabels + PillarLabels).join(QString()).isEmpty());
+        for (const QString& link : LinkLabels) {
+            QVERIFY(Get<QLabel>(link.toLatin1().constData())->isHidden());
+        }
+        QCOMPARE(Get<QTreeWidget>("listview_Result")->topLevelItemCount(), rowsBefore);
+        QVERIFY(Get<QTreeWidget>("listview_Result")->topLevelItem(0)->text(0).startsWith(QStringLiteral("王")));
+    }
+
+    void theLunarCalendarListsTheLeapMonth() {
+        Pick(Get<QComboBox>("cmb_CalendarType"), QStringLiteral("农历"));
+        auto* month = Get<QComboBox>("cmb_Month");
+        QCOMPARE(Get<QComboBox>("cmb_Year")->currentText(), QStringLiteral("2024"));
+        QCOMPARE(month->currentText(), QStringLiteral("正月"));
+        QCOMPARE(Get<QComboBox>("cmb_Day")->currentText(), QStringLiteral("初一"));
+
+        Pick(Get<QComboBox>("cmb_Year"), "2009");
+        QCOMPARE(month->count(), 13);
+        QCOMPARE(month->itemText(4), QStringLiteral("五月"));
+        QCOMPARE(month->itemText(5), QStringLiteral("闰五月"));
+        QCOMPARE(month->itemText(12), QStringLiteral("十二月"));
+        Pick(Get<QComboBox>("cmb_Year"), "2010");
+        QCOMPARE(month->count(), 12);
+    }
+
+    void anUnknownDateDisablesTheDateListsAndHidesTheChart() {
+        const QList<QComboBox*> dateLists{Get<QComboBox>("cmb_Year"), Get<QComboBox>("cmb_Month"),
+                                          Get<QComboBox>("cmb_Day"), Get<QComboBox>("cmb_Hour")};
+        Pick(Get<QComboBox>("cmb_Year"), "2009");
+        Pick(Get<QComboBox>("cmb_CalendarType"), QStringLiteral("未知日期"));
+        for (QComboBox* list : dateLists) {
+            QVERIFY(!list->isEnabled());
+        }
+        QVERIFY(Get<QFrame>("Panel4")->isHidden());
+
+        Pick(Get<QComboBox>("cmb_CalendarType"), QStringLiteral("阳历"));
+        for (QComboBox* list : dateLists) {
+            QVERIFY(list->isEnabled());
+        }
+        QVERIFY(!Get<QFrame>("Panel4")->isHidden());
+        QCOMPARE(dateLists[0]->currentText(), QStringLiteral("2024"));
+        QCOMPARE(dateLists[1]->currentText(), QStringLiteral("02"));
+        QCOMPARE(dateLists[2]->currentText(), QStringLiteral("29"));
+    }
+
+    void sortsByHeaderSortBoxAndPopupEntry() {
+        RunSimple(QStringLiteral("王"));
+        auto* view = Get<QTreeWidget>("listview_Result");
+        const auto isSorted = [this](int field, bool ascending) {
+            const QStringList texts = ColumnTexts(field);
+            for (qsizetype i = 1; i < texts.size(); ++i) {
+                const int order = QString::compare(texts[i - 1], texts[i]);
+                if (ascending ? order > 0 : order < 0) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        const auto memoStartsWithFirstRow = [&] {
+            return Get<QPlainTextEdit>("mmo_NameList")->toPlainText().startsWith(view->topLevelItem(0)->text(0));
+        };
+
+        // The score column holds zero-padded numbers, so text order is number order.
+        emit view->header()->sectionClicked(1);
+        QVERIFY(isSorted(1, false));
+        QVERIFY(memoStartsWithFirstRow());
+        emit view->header()->sectionClicked(1);
+        QVERIFY(isSorted(1, true));
+
+        Pick(Get<QComboBox>("cmb_Sort1"), QStringLiteral("总格"));
+        QVERIFY(isSorted(9, true));
+        QVERIFY(memoStartsWithFirstRow());
+
+        Get<QAction>("N101")->trigger();
+        QCOMPARE(Get<QComboBox>("cmb_sort2")->currentIndex(), 4);
+        QCOMPARE(Get<QComboBox>("cmb_sort2")->currentText(), QStringLiteral("外格"));
+        QVERIFY(isSorted(8, true));
+
+        // A sort box leaves the order ascending, so the next header click sorts ascending too.
+        emit view->header()->sectionClicked(5);
+        QVERIFY(isSorted(5, true));
+    }
+
+    void theFamilyNameEditHoldsSixGbkBytes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("three Chinese characters") << QStringLiteral("欧阳王") << true;
+        QTest::newRow("four Chinese characters") << QStringLiteral("欧阳王李") << false;
+        QTest::newRow("six letters") << QStringLiteral("abcdef") << true;
+        QTest::newRow("seven letters") << QStringLiteral("abcdefg") << false;
+        QTest::newRow("mixed, six bytes") << QStringLiteral("王abcd") << true;
+        QTest::newRow("mixed, seven bytes") << QStringLiteral("王abcde") << false;
+        QTest::newRow("outside GBK") << QStringLiteral("😀") << false;
+    }
+    void theFamilyNameEditHoldsSixGbkBytes() {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        auto* edit = Get<QLineEdit>("edt_FirstName");
+        edit->clear();
+        edit->setFocus();
+        Type(edit, text);
+        QCOMPARE(edit->text() == text, accepted);
+    }
+};
+
+QTEST_MAIN(FrmMainTest)
+#include "frm_main_test.moc"

@@ -1,0 +1,42 @@
+// Listing a full run's candidates in the detailed list and the text list, offscreen.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include "app/frm_main.h"
+#include "app/message_boxes.h"
+
+namespace {
+
+class SilentMessageBoxes final : public MessageBoxes {
+public:
+    void Information(QWidget*, const QString&) override {}
+    void Error(QWidget*, const QString&) override {}
+};
+
+void BM_FillResultList(benchmark::State& state) {
+    SilentMessageBoxes boxes;
+    TfrmMain window(boxes);
+    window.show();
+    window.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
+    window.findChild<QPushButton*>(QStringLiteral("btn_CreateName"))->click();
+    for (auto _ : state) {
+        window.FillResultList();
+    }
+    state.counters["candidates"] = window.Candidates().Count;
+}
+BENCHMARK(BM_FillResultList)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
