@@ -5,6 +5,23 @@
 
 namespace morvenda {
 
+namespace {
+
+// The order in which every position of the table runs through the elements.
+constexpr std::string_view TableElements[5] = {"火", "金", "木", "水", "土"};
+
+// Position of an element character in the table's order, -1 for anything else.
+int ElementPosition(std::string_view character) {
+    for (int position = 0; position < 5; ++position) {
+        if (TableElements[position] == character) {
+            return position;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
 const std::array<ThreeTalentRow, 125> ThreeTalentTable{{
     {"火火火", 13}, {"火火金", 13}, {"火火木", 21}, {"火火水", 7}, {"火火土", 10},
     {"火金火", 4}, {"火金金", 4}, {"火金木", 7}, {"火金水", 11}, {"火金土", 11},
@@ -42,12 +59,21 @@ std::string ThreeTalentPattern(int heaven, int earth, int outer) {
 }
 
 int ThreeTalentPoints(std::string_view pattern) {
-    for (const ThreeTalentRow& row : ThreeTalentTable) {
-        if (row.Pattern == pattern) {
-            return row.Points;
-        }
+    // The table holds every triple of the five characters exactly once, in element order, so
+    // the row that matches is found by its position rather than by comparing all 125.
+    const std::size_t width = TableElements[0].size();
+    if (pattern.size() != 3 * width) {
+        return 4;
     }
-    return 4;
+    int row = 0;
+    for (std::size_t at = 0; at < pattern.size(); at += width) {
+        const int position = ElementPosition(pattern.substr(at, width));
+        if (position < 0) {
+            return 4;
+        }
+        row = row * 5 + position;
+    }
+    return ThreeTalentTable[row].Points;
 }
 
 }  // namespace morvenda

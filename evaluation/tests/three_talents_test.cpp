@@ -72,7 +72,8 @@ TEST(ThreeTalents, TableHoldsEachPatternOnceInElementOrder) {
 }
 
 TEST(ThreeTalents, UnknownPatternScoresFour) {
-    for (const std::string_view pattern : {"", "金水", "金水火火", "金 水", "abc", "水水"}) {
+    for (const std::string_view pattern : {"", "金水", "金水火火", "金 水", "abc", "水水",
+                                           "山金火", "金山火", "金火山", "金火abc"}) {
         EXPECT_EQ(ThreeTalentPoints(pattern), 4) << pattern;
     }
 }
