@@ -16,7 +16,6 @@ TEST(FiveGrids, FromStrokes) {
         {"single family, double given", {7, 0, 8, 12}, {8, 15, 20, 13, 27}},
         {"double family, single given", {8, 9, 10, 0}, {17, 19, 11, 9, 27}},
         {"double family, double given", {8, 9, 10, 11}, {17, 19, 21, 19, 38}},
-        {"second given char of 0 strokes counts as absent", {7, 0, 8, 0}, {8, 15, 9, 2, 15}},
         {"second family char of 0 strokes counts as absent", {8, 0, 10, 11}, {9, 18, 21, 12, 29}},
         {"no strokes at all", {0, 0, 0, 0}, {1, 0, 1, 2, 0}},
         {"heavy characters push the total past 81", {30, 30, 30, 30}, {60, 60, 60, 60, 120}},
@@ -56,6 +55,9 @@ TEST(FiveGrids, ReadsKangxiStrokesOfFamilyAndGivenName) {
     };
     const Case cases[] = {
         {"金 + 海", {Jin, CharCount}, Code(Hai, NoSecondChar), {8, 0, 11, 0}, {9, 19, 12, 2, 19}},
+        // The empty row as second character (a specified character outside the table).
+        {"金 + 海 + empty row", {Jin, CharCount}, Code(Hai, CharCount), {8, 0, 11, 0},
+         {9, 19, 12, 2, 19}},
         {"金 + 华明", {Jin, CharCount}, Code(Hua, Ming), {8, 0, 14, 8}, {9, 22, 22, 9, 30}},
         {"金长 + 华明", {Jin, Chang}, Code(Hua, Ming), {8, 8, 14, 8}, {16, 22, 22, 16, 38}},
         {"金长 + 海", {Jin, Chang}, Code(Hai, NoSecondChar), {8, 8, 11, 0}, {16, 19, 12, 9, 27}},
