@@ -43,14 +43,6 @@ RankedList FixedList(const std::string& glyph) {
 
 }  // namespace
 
-void TryAddPair(BandSearch& search, CharIndex first, CharIndex second) {
-    const NameCode code = (static_cast<NameCode>(first) << 16) + static_cast<NameCode>(second);
-    if (TestCondition(search.Conditions, code, 3) &&
-        search.Buffer.Count < CombinationBuffer::Capacity) {
-        search.Buffer.Codes[search.Buffer.Count++] = code;
-    }
-}
-
 void CollectBandPairs(BandSearch& search, std::int32_t s1, std::int32_t e1, std::int32_t s2,
                       std::int32_t e2, std::int32_t quota) {
     CombinationBuffer& buffer = search.Buffer;

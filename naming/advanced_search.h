@@ -12,6 +12,7 @@
 #include "naming/candidate_lists.h"
 #include "naming/name_pools.h"
 #include "naming/random_source.h"
+#include "naming/test_condition.h"
 
 namespace morvenda {
 
@@ -26,8 +27,14 @@ struct BandSearch {
 };
 
 // Stores the pair in the buffer when it meets the whole-name conditions and the buffer has
-// room.
-void TryAddPair(BandSearch& search, CharIndex first, CharIndex second);
+// room. Called for every pair of a band, up to millions of times in a run.
+inline void TryAddPair(BandSearch& search, CharIndex first, CharIndex second) {
+    const NameCode code = (static_cast<NameCode>(first) << 16) + static_cast<NameCode>(second);
+    if (TestCondition(search.Conditions, code, 3) &&
+        search.Buffer.Count < CombinationBuffer::Capacity) {
+        search.Buffer.Codes[search.Buffer.Count++] = code;
+    }
+}
 
 // One band: every pair (i ≤ e1, j ≤ e2) except those with both i < s1 and j < s2, collected
 // into the buffer and shuffled. When the buffer holds more than three times the quota, quota

@@ -14,15 +14,13 @@ void ShuffleCodes(RandomSource& random, std::span<NameCode> codes, std::int32_t 
         return;
     }
     assert(static_cast<std::size_t>(m) <= codes.size());
-    for (std::int32_t swap = 0; swap <= m; ++swap) {
-        random.ReseedRandom();
-        const std::int32_t i = random.NextRandom(m);
-        const std::int32_t j = random.NextRandom(m);
-        // For m = 0 both are 0 and the list may be empty: the draws still advance the state.
+    // For m = 0 both positions are 0 and the list may be empty: the draws still advance the
+    // random state.
+    random.ReseededPairs(m + 1, m, [codes](std::int32_t i, std::int32_t j) {
         if (i != j) {
             std::swap(codes[i], codes[j]);
         }
-    }
+    });
 }
 
 void RemoveDuplicates(std::vector<NameCode>& codes) {

@@ -1,0 +1,73 @@
+// Whole generation runs, as the main window starts them, with the real counter reseeding.
+
+#include <benchmark/benchmark.h>
+
+#include "naming/generation.h"
+
+namespace morvenda {
+namespace {
+
+void RunRepeatedly(benchmark::State& state, const GenerationRequest& request) {
+    NameGenerator generator;
+    CandidateList list;
+    for (auto _ : state) {
+        generator.Run(request, list);
+        benchmark::DoNotOptimize(list.Count);
+    }
+    state.counters["names"] = list.Count;
+}
+
+// Kangxi stroke limits on the first (row 1), second (row 2) or summed (row 3) characters.
+FilterConditions WithKangxiStrokes(FilterConditions conditions, int row, int from, int to) {
+    conditions.rg_Jiti = false;
+    if (row == 1) {
+        conditions.chk5_1 = true;
+        conditions.sedt5_11 = from;
+        conditions.sedt5_12 = to;
+    } else if (row == 2) {
+        conditions.chk5_2 = true;
+        conditions.sedt5_21 = from;
+        conditions.sedt5_22 = to;
+    } else {
+        conditions.chk5_3 = true;
+        conditions.sedt5_31 = from;
+        conditions.sedt5_32 = to;
+    }
+    return conditions;
+}
+
+void BM_SimpleDouble(benchmark::State& state) {
+    RunRepeatedly(state, {0, TwoCharacterName, NamingMode::Simple, {}});
+}
+
+void BM_SimpleSingle(benchmark::State& state) {
+    RunRepeatedly(state, {0, SingleCharacterName, NamingMode::Simple, {}});
+}
+
+void BM_AdvancedOpen(benchmark::State& state) {
+    RunRepeatedly(state, {0, TwoCharacterName, NamingMode::Advanced, {}});
+}
+
+// No pair reaches 60 Kangxi strokes, so every band tests all of its pairs and keeps none.
+void BM_AdvancedRareName(benchmark::State& state) {
+    RunRepeatedly(state,
+                  {0, TwoCharacterName, NamingMode::Advanced, WithKangxiStrokes({}, 3, 60, 60)});
+}
+
+// Heavy characters are rare among the common ones: of the 437 first characters with 21 … 30
+// Kangxi strokes and the 299 second characters with 21 … 23, at most one each ranks within the
+// first band bound, so band 0 widens to all 130663 pairs of the two lists.
+void BM_AdvancedWidened(benchmark::State& state) {
+    const FilterConditions conditions =
+        WithKangxiStrokes(WithKangxiStrokes({}, 1, 21, 30), 2, 21, 23);
+    RunRepeatedly(state, {0, TwoCharacterName, NamingMode::Advanced, conditions});
+}
+
+BENCHMARK(BM_SimpleDouble)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimpleSingle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AdvancedOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AdvancedRareName)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AdvancedWidened)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace morvenda
