@@ -12,9 +12,12 @@ namespace morvenda {
 namespace {
 
 constexpr std::int32_t TwoCharacterLimit = 2000;
-constexpr std::int32_t SingleNameMinWeight = 100;
+// One-character names take the characters weighing more than this.
+constexpr std::int32_t SingleNameWeightFloor = 100;
 
-// The rank ranges DrawTopRankPairs combines, and how many of the combinations it draws from.
+// The rank ranges DrawTopRankPairs combines. Its draws reach only the first 80000 of the
+// 80601 combinations: first rank 298 from second rank 2 on, and first ranks 299 and 300, never
+// come out.
 constexpr int TopRankLast = 200;
 constexpr int NextRankLast = 300;
 constexpr std::int32_t TopRankDrawRange = 80000;
@@ -87,7 +90,7 @@ void CollectSingleNames(const NamePoolSet& pools, const FilterSnapshot* conditio
     }
     for (const auto table : {pools.Position1, pools.Position2}) {
         for (const RankRecord& record : table.first<CharCount>()) {
-            if (record.Weight > SingleNameMinWeight &&
+            if (record.Weight > SingleNameWeightFloor &&
                 (conditions == nullptr || TestCondition(*conditions, record.CharIndex, 1))) {
                 raw.Codes.push_back(SingleName(record.CharIndex));
             }
