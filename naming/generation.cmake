@@ -12,6 +12,7 @@ morvenda_core_test(naming_tests
   ${CMAKE_CURRENT_LIST_DIR}/tests/random_source_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/code_lists_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/family_name_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/test_condition_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/pool_draws_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/filtered_draws_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/advanced_search_test.cpp
