@@ -31,8 +31,8 @@ struct GenerationRequest {
     FilterConditions Conditions;
 };
 
-// Empties the raw list and draws into it by mode and name length. Conditions are given in
-// the advanced mode and ignored otherwise.
+// Empties the raw list and draws into it by name length and mode: with conditions the
+// advanced mode, without (nullptr) the simple one.
 void DrawCandidates(RandomSource& random, const NamePoolSet& pools, int nameLengthIndex,
                     const FilterSnapshot* conditions, CombinationBuffer& buffer,
                     RawCandidateList& raw);
