@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calendar/almanac.h"
+#include "calendar/lunar.h"
+#include "calendar/sexagenary.h"
+
+namespace morvenda {
+namespace {
+
+std::string PillarsText(const FourPillars& p) {
+    return SexagenaryName(p.Year) + " " + SexagenaryName(p.Month) + " " + SexagenaryName(p.Day) +
+           " " + SexagenaryName(p.Hour);
+}
+
+TEST(ComputeFourPillars, KnownBirthMoments) {
+    struct Case {
+        int year, month, day, hour;
+        const char* pillars;
+    };
+    const Case cases[] = {
+        {2009, 6, 23, 12, "己丑 庚午 己亥 庚午"},
+        {1949, 10, 1, 12, "己丑 癸酉 甲子 庚午"},
+        {2009, 12, 31, 23, "庚寅 丙子 辛亥 戊子"},  // the next day's pillars, the new year's too
+        {2010, 1, 1, 0, "庚寅 丙子 辛亥 戊子"},
+        {2009, 2, 3, 12, "己丑 乙丑 己卯 庚午"},  // before 立春: month of the pillar year 2008
+        {2009, 2, 4, 12, "己丑 丙寅 庚辰 壬午"},
+        {2000, 1, 1, 0, "庚辰 丙子 戊午 壬子"},
+    };
+    for (const Case& c : cases) {
+        const std::optional<FourPillars> pillars =
+            ComputeFourPillars(c.year, c.month, c.day, c.hour);
+        ASSERT_TRUE(pillars.has_value());
+        EXPECT_EQ(PillarsText(*pillars), c.pillars)
+            << c.year << "-" << c.month << "-" << c.day << " " << c.hour;
+    }
+}
+
+TEST(ComputeFourPillars, HourTwentyThreeOfADayThatDoesNotExistGivesNothing) {
+    EXPECT_FALSE(ComputeFourPillars(2009, 2, 30, 23).has_value());
+    EXPECT_FALSE(ComputeFourPillars(2009, 4, 31, 23).has_value());
+    EXPECT_FALSE(ComputeFourPillars(2009, 13, 1, 23).has_value());
+    EXPECT_FALSE(ComputeFourPillars(1582, 10, 10, 23).has_value());
+    // Other hours take the date as the day of the year it adds up to.
+    EXPECT_TRUE(ComputeFourPillars(2009, 2, 30, 22).has_value());
+    EXPECT_EQ(ComputeFourPillars(2009, 2, 28, 23)->Day, DaySexagenary(2009, 3, 1));
+    EXPECT_EQ(ComputeFourPillars(1582, 10, 4, 23)->Day, DaySexagenary(1582, 10, 15));
+}
+
+// Julian day number at noon of a Gregorian date, by the usual closed formula.
+long JulianDayNumber(int year, int month, int day) {
+    const int a = (14 - month) / 12;
+    const long y = year + 4800 - a;
+    const int m = month + 12 * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+
+TEST(DaySexagenary, EveryDayOf1901To2100FollowsTheJulianDayCount) {
+    for (int n = DayNumber(1901, 1, 1); n <= DayNumber(2100, 12, 31); ++n) {
+        int year = 0, month = 0, day = 0;
+        ASSERT_TRUE(DayNumberToDate(n, year, month, day));
+        ASSERT_EQ(DaySexagenary(year, month, day), (JulianDayNumber(year, month, day) + 49) % 60)
+            << year << "-" << month << "-" << day;
+    }
+}
+
+TEST(DaySexagenary, KnownDays) {
+    EXPECT_EQ(DaySexagenary(2000, 1, 1), 54);
+    EXPECT_EQ(DaySexagenary(1949, 10, 1), 0);
+    EXPECT_EQ(DaySexagenary(2009, 6, 23), 35);
+    EXPECT_EQ(PillarDayCount(2000, 1, 1), 730122);
+    // The cycle runs on across the reform: 1582-10-04 and 1582-10-15 are consecutive.
+    EXPECT_EQ((DaySexagenary(1582, 10, 4) + 1) % 60, DaySexagenary(1582, 10, 15));
+}
+
+TEST(YearSexagenary, ChangesOnTheFirstOfJanuary) {
+    EXPECT_EQ(YearSexagenary(1984), 0);
+    EXPECT_EQ(YearSexagenary(2000), 16);
+    EXPECT_EQ(YearSexagenary(2009), 25);
+    EXPECT_EQ(YearSexagenary(-1), 56);
+    EXPECT_EQ(YearSexagenary(0), 57);
+    EXPECT_EQ(YearSexagenary(1), 57);
+    EXPECT_EQ(YearBranch(2009), 1);
+    EXPECT_EQ(YearBranch(-1), 8);
+}
+
+TEST(SolarTermDay, KnownTerms) {
+    struct Case {
+        int year, term;
+        double day;
+    };
+    const Case cases[] = {{2009, 1, 5.55}, {2009, 3, 35.04}, {2009, 24, 356.08}, {2008, 1, 6.31}};
+    for (const Case& c : cases) {
+        EXPECT_NEAR(SolarTermDay(c.year, c.term), c.day, 0.005) << c.year << " " << c.term;
+    }
+    // The years before 1 are counted one higher.
+    EXPECT_DOUBLE_EQ(SolarTermDay(0, 5), SolarTermDay(1, 5));
+}
+
+TEST(SolarMonthOf, ChangesOnTheDayOfTheTerm) {
+    struct Case {
+        int year, month, day, pillarYear, solarMonth;
+    };
+    const Case cases[] = {
+        {2009, 1, 5, 2008, 11},  // 2008's 小寒 fell on day 6, so the 5th is still 子 month
+        {2009, 1, 6, 2008, 12},   {2009, 2, 3, 2008, 12}, {2009, 2, 4, 2009, 1},
+        {2009, 3, 4, 2009, 1},    {2009, 3, 5, 2009, 2},  {2009, 12, 6, 2009, 10},
+        {2009, 12, 7, 2009, 11},  {2009, 12, 31, 2009, 11},
+    };
+    for (const Case& c : cases) {
+        const SolarMonth month = SolarMonthOf(c.year, c.month, c.day);
+        EXPECT_EQ(month.PillarYear, c.pillarYear) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(month.Month, c.solarMonth) << c.year << "-" << c.month << "-" << c.day;
+    }
+}
+
+TEST(HourSexagenary, BranchesOfTheHoursAndTheStemOfHour23) {
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, 23), 12);  // 丙子: the 庚子 day's 子 hour
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, 0), 0);  // 甲子 on a 己 day
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, 22) % 12, 11);
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, 1) % 12, 1);
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, 24), HourSexagenary(2009, 6, 23, 0));
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, -1) % 12, 0);
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, -2) % 12, 0);
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, -3), -1);
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, -23), -1);
+}
+
+TEST(MakeSexagenary, PairsOnlyStemsAndBranchesOfTheSameParity) {
+    EXPECT_EQ(MakeSexagenary(0, 0), 0);
+    EXPECT_EQ(MakeSexagenary(9, 11), 59);
+    EXPECT_EQ(MakeSexagenary(5, 1), 25);
+    EXPECT_EQ(MakeSexagenary(0, 1), -1);
+    EXPECT_EQ(MakeSexagenary(10, 0), -1);
+    EXPECT_EQ(MakeSexagenary(0, 12), -1);
+    EXPECT_EQ(MakeSexagenary(-1, 1), -1);
+}
+
+TEST(SplitSexagenary, RoundTripsAndRejectsOutOfRange) {
+    for (int index = 0; index < 60; ++index) {
+        int stem = 0, branch = 0;
+        ASSERT_TRUE(SplitSexagenary(index, stem, branch));
+        ASSERT_EQ(MakeSexagenary(stem, branch), index);
+    }
+    int stem = 3, branch = 3;
+    EXPECT_FALSE(SplitSexagenary(60, stem, branch));
+    EXPECT_EQ(stem, -1);
+    EXPECT_EQ(branch, -1);
+    stem = branch = 3;
+    EXPECT_FALSE(SplitSexagenary(-1, stem, branch));
+    EXPECT_EQ(stem, -1);
+}
+
+}  // namespace
+}  // namespace morvenda
