@@ -18,10 +18,12 @@
 
 namespace {
 
-// Lets the window repaint and answer the user in the middle of a long listing.
+// Lets the window repaint in the middle of a long listing. The user's clicks and keys wait
+// until the listing is done: a second run started halfway would clear the list under the
+// first and leave rows of both.
 void LetWindowBreathe(QWidget* window) {
     window->repaint();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace

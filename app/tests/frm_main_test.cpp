@@ -161,6 +161,23 @@ private slots:
         QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 0);
     }
 
+    void aLaterStartBringsTheWindowBack_data() {
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("minimised") << true;
+        QTest::newRow("behind other windows") << false;
+    }
+    void aLaterStartBringsTheWindowBack() {
+        QFETCH(bool, minimised);
+        if (minimised) {
+            window->showMinimized();
+            QTRY_VERIFY(window->isMinimized());
+        }
+        window->ActivationMessageReceived();
+        QVERIFY(!window->isMinimized());
+        QVERIFY(window->isVisible());
+        QTRY_VERIFY(window->isActiveWindow());
+    }
+
     void anEmptyFamilyNameStopsTheRunWithAMessage_data() {
         QTest::addColumn<QString>("typed");
         QTest::newRow("nothing") << QString();
