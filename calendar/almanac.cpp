@@ -1,23 +1,23 @@
 // Names of the calendar's numbers, and the few texts that are read back into numbers.
 
+#include "calendar/almanac.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "calendar/almanac.h"
-
 namespace morvenda {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> ZodiacNames = {
-    "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
+constexpr std::array<std::string_view, 12> ZodiacNames = {"鼠", "牛", "虎", "兔", "龙", "蛇",
+                                                          "马", "羊", "猴", "鸡", "狗", "猪"};
 constexpr std::array<std::string_view, 12> StarSignNames = {
     "白羊", "金牛", "双子", "巨蟹", "狮子", "处女", "天秤", "天蝎", "射手", "摩羯", "宝瓶", "双鱼"};
 constexpr std::array<std::string_view, 5> CalendarElementNames = {"金", "木", "水", "火", "土"};
-constexpr std::array<std::string_view, 10> LunarDigitNames = {
-    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+constexpr std::array<std::string_view, 10> LunarDigitNames = {"一", "二", "三", "四", "五",
+                                                              "六", "七", "八", "九", "十"};
 // Indexed by the tens of the day; 卅 stays unused (the 30th is 三十).
 constexpr std::array<std::string_view, 6> LunarTensPrefixes = {"初", "十", "廿", "卅", "二", "三"};
 // The stems each branch hides, as stem numbers: 子 癸; 丑 己辛癸; 寅 甲丙戊 …
@@ -25,11 +25,12 @@ constexpr std::array<std::string_view, 12> HiddenStemDigits = {
     "9", "579", "024", "1", "149", "246", "35", "135", "468", "7", "347", "08"};
 // One per pair of sexagenary indices 2j, 2j + 1.
 constexpr std::array<std::string_view, 30> NaYinNames = {
-    "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "洞下水", "城墙土", "白蜡金", "杨柳木",
-    "泉中水", "屋上土", "霹雷火", "松柏木", "长流水", "沙中金", "山下火", "平地木", "壁上土", "金箔金",
-    "佛灯火", "天河水", "大驿土", "钗钐金", "桑松木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
+    "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "洞下水", "城墙土",
+    "白蜡金", "杨柳木", "泉中水", "屋上土", "霹雷火", "松柏木", "长流水", "沙中金",
+    "山下火", "平地木", "壁上土", "金箔金", "佛灯火", "天河水", "大驿土", "钗钐金",
+    "桑松木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
 // month * 100 + day of the first day of 宝瓶, 双鱼 … 摩羯.
-constexpr std::array<int, 12> StarSignStarts = {120, 219, 321, 421, 521, 622,
+constexpr std::array<int, 12> StarSignStarts = {120, 219, 321, 421,  521,  622,
                                                 723, 823, 923, 1023, 1123, 1222};
 
 template <std::size_t N>
@@ -37,7 +38,9 @@ std::string Lookup(const std::array<std::string_view, N>& table, int index) {
     return index >= 0 && index < static_cast<int>(N) ? std::string(table[index]) : std::string();
 }
 
-bool IsTrimmed(unsigned char c) { return c <= ' '; }
+bool IsTrimmed(unsigned char c) {
+    return c <= ' ';
+}
 
 }  // namespace
 
@@ -60,9 +63,13 @@ std::string SexagenaryName(SexagenaryIndex index) {
     return index >= 0 && index < 60 ? SexagenaryNames()[index] : std::string();
 }
 
-std::string ZodiacName(int branch) { return Lookup(ZodiacNames, branch); }
+std::string ZodiacName(int branch) {
+    return Lookup(ZodiacNames, branch);
+}
 
-std::string StarSignName(int starSign) { return Lookup(StarSignNames, starSign); }
+std::string StarSignName(int starSign) {
+    return Lookup(StarSignNames, starSign);
+}
 
 std::string LunarDayName(int day) {
     if (day < 1 || day > 30) {
@@ -96,7 +103,8 @@ CalendarElement StemElement(int stem) {
 
 CalendarElement BranchElement(int branch) {
     //                                          子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥
-    static constexpr std::array<CalendarElement, 12> elements = {2, 4, 1, 1, 4, 3, 3, 4, 0, 0, 4, 2};
+    static constexpr std::array<CalendarElement, 12> elements = {2, 4, 1, 1, 4, 3,
+                                                                 3, 4, 0, 0, 4, 2};
     return branch >= 0 && branch < 12 ? elements[branch] : -1;
 }
 
@@ -144,7 +152,8 @@ int LunarMonthNumber(std::string_view text) {
         name.erase(leap, std::string_view("闰").size());
     }
     const auto found = std::find(LunarMonthNames.begin(), LunarMonthNames.end(), name);
-    return found == LunarMonthNames.end() ? 1 : static_cast<int>(found - LunarMonthNames.begin()) + 1;
+    return found == LunarMonthNames.end() ? 1
+                                          : static_cast<int>(found - LunarMonthNames.begin()) + 1;
 }
 
 int StarSignNumber(std::string_view text) {
@@ -154,8 +163,10 @@ int StarSignNumber(std::string_view text) {
     for (auto at = name.find(suffix); at != std::string::npos; at = name.find(suffix, at)) {
         name.erase(at, suffix.size());
     }
-    const auto first = std::find_if_not(name.begin(), name.end(), [](char c) { return IsTrimmed(c); });
-    const auto last = std::find_if_not(name.rbegin(), name.rend(), [](char c) { return IsTrimmed(c); }).base();
+    const auto first =
+        std::find_if_not(name.begin(), name.end(), [](char c) { return IsTrimmed(c); });
+    const auto last =
+        std::find_if_not(name.rbegin(), name.rend(), [](char c) { return IsTrimmed(c); }).base();
     const std::string trimmed = first < last ? std::string(first, last) : std::string();
     const auto found = std::find(StarSignNames.begin(), StarSignNames.end(), trimmed);
     return found == StarSignNames.end() ? 0 : static_cast<int>(found - StarSignNames.begin());

@@ -13,12 +13,12 @@ namespace morvenda {
 // The element numbering of the calendar: 0 金, 1 木, 2 水, 3 火, 4 土; -1 none.
 using CalendarElement = int;
 
-inline constexpr std::array<std::string_view, 10> StemNames = {
-    "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+inline constexpr std::array<std::string_view, 10> StemNames = {"甲", "乙", "丙", "丁", "戊",
+                                                               "己", "庚", "辛", "壬", "癸"};
 inline constexpr std::array<std::string_view, 12> BranchNames = {
     "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
 inline constexpr std::array<std::string_view, 12> LunarMonthNames = {
-    "正月", "二月", "三月", "四月", "五月", "六月",
+    "正月", "二月", "三月", "四月", "五月",   "六月",
     "七月", "八月", "九月", "十月", "十一月", "十二月"};
 
 // 甲子, 乙丑 … 癸亥, built once on first use.

@@ -29,9 +29,13 @@ constexpr int DigitValue(char digit) {
     return -1;
 }
 
-constexpr int IndexOf(int year) { return year - FirstSupportedYear; }
+constexpr int IndexOf(int year) {
+    return year - FirstSupportedYear;
+}
 
-constexpr bool HasLeapMonth(int year) { return DigitValue(LeapMonthDigits[IndexOf(year)]) > 0; }
+constexpr bool HasLeapMonth(int year) {
+    return DigitValue(LeapMonthDigits[IndexOf(year)]) > 0;
+}
 
 // Entry of year y: the leap months of the years up to y. The year 0 has no lunar year of its
 // own and repeats the entry of -1.

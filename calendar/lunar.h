@@ -17,9 +17,9 @@ struct SolarDate {
 };
 
 struct LunarDate {
-    int Year = 0;  // solar year in which the lunar year's first day (正月初一) falls
-    int Month = 0;  // 1 … 12; a leap month carries the number of the month it repeats
-    int Day = 0;  // 1 … 30
+    int Year = 0;         // solar year in which the lunar year's first day (正月初一) falls
+    int Month = 0;        // 1 … 12; a leap month carries the number of the month it repeats
+    int Day = 0;          // 1 … 30
     bool IsLeap = false;  // the leap month (闰月) follows the regular month of its number
 };
 

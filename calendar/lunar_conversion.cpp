@@ -25,16 +25,23 @@ int MonthOfLunarDay(int year, int month, int day, int lunarDay) {
     // The lunar day itself locates the month's start. (The series' phase fraction would do
     // only for positive day numbers: it keeps its sign before the year 1.)
     const int e = lunarDay;
-    auto g = Round((DayNumber(year, month, day) - LunarEpochDay - e) / SynodicMonth) -
-             LeapCountOf(year);
+    auto g =
+        Round((DayNumber(year, month, day) - LunarEpochDay - e) / SynodicMonth) - LeapCountOf(year);
     // The reigns that began the year a month earlier, and the older calendars.
-    if (year <= 240) ++g;
-    if (year <= 237) --g;
-    if (year < 24) ++g;
-    if (year < 9) --g;
-    if (year <= -255) g += 1;
-    if (year <= -256) g += 2;
-    if (year <= -722) g += 1;
+    if (year <= 240)
+        ++g;
+    if (year <= 237)
+        --g;
+    if (year < 24)
+        ++g;
+    if (year < 9)
+        --g;
+    if (year <= -255)
+        g += 1;
+    if (year <= -256)
+        g += 2;
+    if (year <= -722)
+        g += 1;
     g -= 3;
 
     auto v = Round(RealMod(static_cast<double>(g), 12) + 1);

@@ -28,9 +28,9 @@ struct MonthCorrection {
 
 constexpr std::array<MonthCorrection, 5> MonthCorrections = {{
     {1914, 1117, 1216, +1},  // 十月 begins on 17 November, not 18 November
-    {1916, 203, 303, +1},  // 正月 begins on 3 February, not 4 February
+    {1916, 203, 303, +1},    // 正月 begins on 3 February, not 4 February
     {1920, 1110, 1209, +1},  // 十月 begins on 10 November, not 11 November
-    {1924, 305, 403, +1},  // 二月 begins on 5 March, not 6 March
+    {1924, 305, 403, +1},    // 二月 begins on 5 March, not 6 March
     {2018, 1107, 1206, -1},  // 十月 begins on 8 November, not 7 November, and has 29 days
 }};
 

@@ -1,10 +1,11 @@
 // Positions in the sixty-cycle of the year, month, day and hour of a birth moment.
 
+#include "calendar/sexagenary.h"
+
 #include <cmath>
 
 #include "base/arith.h"
 #include "calendar/lunar.h"
-#include "calendar/sexagenary.h"
 
 namespace morvenda {
 
@@ -88,9 +89,9 @@ double SolarTermDay(int year, int term) {
     // The formula counts the years before 1 one higher.
     const double y = year <= 0 ? year + 1 : year;
     const double n = term;
-    const double a = y * (365.2423112 - 0.000000000000064 * (y - 100) * (y - 100) -
-                          0.00000003047 * (y - 100)) +
-                     15.218427 * n + 1721050.71301;
+    const double a =
+        y * (365.2423112 - 0.000000000000064 * (y - 100) * (y - 100) - 0.00000003047 * (y - 100)) +
+        15.218427 * n + 1721050.71301;
     const double theta = 0.0003 * y - 0.372781384 - 0.2617913325 * n;
     const double c =
         (1.945 * std::sin(theta) - 0.01206 * std::sin(2 * theta)) * (1.048994 - 0.00002583 * y);
@@ -100,7 +101,9 @@ double SolarTermDay(int year, int term) {
 
 SolarMonth SolarMonthOf(int year, int month, int day) {
     const int doy = DayOfYear(year, month, day);
-    auto termDay = [](int y, int term) { return static_cast<int>(std::floor(SolarTermDay(y, term))); };
+    auto termDay = [](int y, int term) {
+        return static_cast<int>(std::floor(SolarTermDay(y, term)));
+    };
     if (doy < termDay(year, 3)) {
         // Before 立春: the last months of the previous pillar year. The boundary is the 小寒
         // computed for that previous year, as the day of its own January.

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calendar/almanac.h"
+
+#include <gtest/gtest.h>
 
 namespace morvenda {
 namespace {
@@ -99,8 +99,8 @@ TEST(LunarMonthNumber, ReadsMonthNamesWithOrWithoutLeap) {
         const char* text;
         int number;
     };
-    const Case cases[] = {{"正月", 1},  {"十二月", 12}, {"闰五月", 5}, {"闰十一月", 11},
-                          {"十三月", 1}, {"", 1},         {"十月", 10}};
+    const Case cases[] = {{"正月", 1},   {"十二月", 12}, {"闰五月", 5}, {"闰十一月", 11},
+                          {"十三月", 1}, {"", 1},        {"十月", 10}};
     for (const Case& c : cases) {
         EXPECT_EQ(LunarMonthNumber(c.text), c.number) << c.text;
     }

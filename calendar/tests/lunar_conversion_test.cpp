@@ -54,18 +54,18 @@ TEST(SolarToLunar, NewYearsLeapMonthsAndMonthEnds) {
 // it does not (the official 四月 of 2025 begins on 28 April and has 29 days).
 TEST(SolarToLunar, MonthsTheSeriesPlacesOneDayOff) {
     const ConversionCase cases[] = {
-        {1914, 11, 16, {1914, 9, 29, false}}, {1914, 11, 17, {1914, 10, 1, false}},
+        {1914, 11, 16, {1914, 9, 29, false}},  {1914, 11, 17, {1914, 10, 1, false}},
         {1914, 12, 16, {1914, 10, 30, false}}, {1914, 12, 17, {1914, 11, 1, false}},
-        {1916, 2, 2, {1915, 12, 29, false}},  {1916, 2, 3, {1916, 1, 1, false}},
-        {1916, 3, 3, {1916, 1, 30, false}},   {1916, 3, 4, {1916, 2, 1, false}},
-        {1920, 11, 10, {1920, 10, 1, false}}, {1920, 12, 9, {1920, 10, 30, false}},
-        {1920, 12, 10, {1920, 11, 1, false}}, {1924, 3, 5, {1924, 2, 1, false}},
-        {1924, 4, 3, {1924, 2, 30, false}},   {1924, 4, 4, {1924, 3, 1, false}},
-        {2018, 11, 7, {2018, 9, 30, false}},  {2018, 11, 8, {2018, 10, 1, false}},
-        {2018, 12, 6, {2018, 10, 29, false}}, {2018, 12, 7, {2018, 11, 1, false}},
-        {2025, 4, 7, {2025, 3, 10, false}},   {2025, 4, 26, {2025, 3, 29, false}},
-        {2025, 4, 27, {2025, 3, 30, false}},  {2025, 4, 28, {2025, 4, 1, false}},
-        {2025, 5, 26, {2025, 4, 29, false}},  {2025, 5, 27, {2025, 5, 1, false}},
+        {1916, 2, 2, {1915, 12, 29, false}},   {1916, 2, 3, {1916, 1, 1, false}},
+        {1916, 3, 3, {1916, 1, 30, false}},    {1916, 3, 4, {1916, 2, 1, false}},
+        {1920, 11, 10, {1920, 10, 1, false}},  {1920, 12, 9, {1920, 10, 30, false}},
+        {1920, 12, 10, {1920, 11, 1, false}},  {1924, 3, 5, {1924, 2, 1, false}},
+        {1924, 4, 3, {1924, 2, 30, false}},    {1924, 4, 4, {1924, 3, 1, false}},
+        {2018, 11, 7, {2018, 9, 30, false}},   {2018, 11, 8, {2018, 10, 1, false}},
+        {2018, 12, 6, {2018, 10, 29, false}},  {2018, 12, 7, {2018, 11, 1, false}},
+        {2025, 4, 7, {2025, 3, 10, false}},    {2025, 4, 26, {2025, 3, 29, false}},
+        {2025, 4, 27, {2025, 3, 30, false}},   {2025, 4, 28, {2025, 4, 1, false}},
+        {2025, 5, 26, {2025, 4, 29, false}},   {2025, 5, 27, {2025, 5, 1, false}},
         {2057, 9, 28, {2057, 9, 1, false}},
     };
     ExpectConversions(std::begin(cases), std::end(cases));
@@ -87,8 +87,8 @@ TEST(SolarToLunar, FailsOutsideTheSupportedYearsAndLeavesTheDateAlone) {
 
 TEST(LunarToSolar, FailsForDatesTheYearDoesNotHaveAndLeavesTheOutputsAlone) {
     const LunarDate impossible[] = {
-        {2009, 4, 1, true},  // 2009's leap month is the fifth
-        {2010, 1, 1, true},  // 2010 has no leap month
+        {2009, 4, 1, true},    // 2009's leap month is the fifth
+        {2010, 1, 1, true},    // 2010 has no leap month
         {2025, 4, 30, false},  // 四月 of 2025 has 29 days
         {2009, 13, 1, false},
     };

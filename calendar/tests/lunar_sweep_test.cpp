@@ -127,8 +127,7 @@ TEST(LunarCalendarSweep, MonthsOfTheYears1To1899AreWellFormed) {
                 const bool leapAfterRegular =
                     label.IsLeap && !previous.IsLeap && label.Month == previous.Month;
                 wellFormed = lengthOk && (next || leapAfterRegular);
-                leapMonthsThisYear = label.Month == 1 && !label.IsLeap ? 0
-                                                                        : leapMonthsThisYear;
+                leapMonthsThisYear = label.Month == 1 && !label.IsLeap ? 0 : leapMonthsThisYear;
                 leapMonthsThisYear += label.IsLeap ? 1 : 0;
                 ASSERT_LE(leapMonthsThisYear, 1) << year << "-" << month << "-" << day;
                 firstDays.push_back(n);

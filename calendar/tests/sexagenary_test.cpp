@@ -1,10 +1,11 @@
+#include "calendar/sexagenary.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "calendar/almanac.h"
 #include "calendar/lunar.h"
-#include "calendar/sexagenary.h"
 
 namespace morvenda {
 namespace {
@@ -104,9 +105,9 @@ TEST(SolarMonthOf, ChangesOnTheDayOfTheTerm) {
     };
     const Case cases[] = {
         {2009, 1, 5, 2008, 11},  // 2008's 小寒 fell on day 6, so the 5th is still 子 month
-        {2009, 1, 6, 2008, 12},   {2009, 2, 3, 2008, 12}, {2009, 2, 4, 2009, 1},
-        {2009, 3, 4, 2009, 1},    {2009, 3, 5, 2009, 2},  {2009, 12, 6, 2009, 10},
-        {2009, 12, 7, 2009, 11},  {2009, 12, 31, 2009, 11},
+        {2009, 1, 6, 2008, 12},  {2009, 2, 3, 2008, 12},   {2009, 2, 4, 2009, 1},
+        {2009, 3, 4, 2009, 1},   {2009, 3, 5, 2009, 2},    {2009, 12, 6, 2009, 10},
+        {2009, 12, 7, 2009, 11}, {2009, 12, 31, 2009, 11},
     };
     for (const Case& c : cases) {
         const SolarMonth month = SolarMonthOf(c.year, c.month, c.day);
@@ -117,7 +118,7 @@ TEST(SolarMonthOf, ChangesOnTheDayOfTheTerm) {
 
 TEST(HourSexagenary, BranchesOfTheHoursAndTheStemOfHour23) {
     EXPECT_EQ(HourSexagenary(2009, 6, 23, 23), 12);  // 丙子: the 庚子 day's 子 hour
-    EXPECT_EQ(HourSexagenary(2009, 6, 23, 0), 0);  // 甲子 on a 己 day
+    EXPECT_EQ(HourSexagenary(2009, 6, 23, 0), 0);    // 甲子 on a 己 day
     EXPECT_EQ(HourSexagenary(2009, 6, 23, 22) % 12, 11);
     EXPECT_EQ(HourSexagenary(2009, 6, 23, 1) % 12, 1);
     EXPECT_EQ(HourSexagenary(2009, 6, 23, 24), HourSexagenary(2009, 6, 23, 0));

@@ -11,10 +11,10 @@ TEST(CalendarKindOf, SwitchesToGregorianAfterTheTenSkippedDays) {
         CalendarKind kind;
     };
     const Case cases[] = {
-        {1582, 10, 4, CalendarKind::Julian},     {1582, 10, 5, CalendarKind::Gap},
-        {1582, 10, 14, CalendarKind::Gap},       {1582, 10, 15, CalendarKind::Gregorian},
-        {1582, 9, 30, CalendarKind::Julian},     {1581, 12, 31, CalendarKind::Julian},
-        {1583, 1, 1, CalendarKind::Gregorian},   {-100, 6, 1, CalendarKind::Julian},
+        {1582, 10, 4, CalendarKind::Julian},   {1582, 10, 5, CalendarKind::Gap},
+        {1582, 10, 14, CalendarKind::Gap},     {1582, 10, 15, CalendarKind::Gregorian},
+        {1582, 9, 30, CalendarKind::Julian},   {1581, 12, 31, CalendarKind::Julian},
+        {1583, 1, 1, CalendarKind::Gregorian}, {-100, 6, 1, CalendarKind::Julian},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CalendarKindOf(c.year, c.month, c.day), c.kind)
@@ -58,9 +58,8 @@ TEST(DayNumber, RunsOnAcrossTheReform) {
         int year, month, day, number;
     };
     const Case cases[] = {
-        {1582, 10, 4, 577735}, {1582, 10, 15, 577736}, {1582, 10, 10, 0},
-        {2000, 1, 1, 730120},  {1950, 1, 1, 711858},   {1, 1, 1, -1},
-        {1, 1, 3, 1},          {-849, 1, 21, -310443},
+        {1582, 10, 4, 577735}, {1582, 10, 15, 577736}, {1582, 10, 10, 0}, {2000, 1, 1, 730120},
+        {1950, 1, 1, 711858},  {1, 1, 1, -1},          {1, 1, 3, 1},      {-849, 1, 21, -310443},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DayNumber(c.year, c.month, c.day), c.number)
@@ -81,8 +80,8 @@ TEST(DayNumberToDate, KnownDaysAndTheFailure) {
     struct Case {
         int number, year, month, day;
     };
-    const Case cases[] = {{730120, 2000, 1, 1}, {711858, 1950, 1, 1}, {577735, 1582, 10, 4},
-                          {577736, 1582, 10, 15}, {1, 1, 1, 3},     {0, 1, 1, 2},
+    const Case cases[] = {{730120, 2000, 1, 1},   {711858, 1950, 1, 1}, {577735, 1582, 10, 4},
+                          {577736, 1582, 10, 15}, {1, 1, 1, 3},         {0, 1, 1, 2},
                           {36500, 100, 12, 8}};
     for (const Case& c : cases) {
         int year = 0, month = 0, day = 0;
