@@ -26,6 +26,8 @@ QLabel* ChartLabel(QFrame* panel, const morvenda::ChartLabelSpec& spec) {
                              panel);
     label->setObjectName(QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
     label->setProperty("Tag", spec.Tag);
+    // The origin link repeats the typed family name, which must never be read as markup.
+    label->setTextFormat(Qt::PlainText);
     if (spec.Bold) {
         QFont bold = label->font();
         bold.setBold(true);
