@@ -16,6 +16,28 @@ constexpr int LunarEpochDay = -310443;
 constexpr double SynodicMonth = 29.530588;
 constexpr int MaxProbes = 100;
 
+// Months by which an era's numbering runs ahead of the count: the reigns of 9 … 23 and
+// 238 … 240 began the year a month earlier, and the years before -254 follow the older
+// calendars the count was laid out for.
+struct Era {
+    int First;
+    int Last;
+    int Shift;
+};
+
+constexpr Era Eras[] = {
+    {FirstSupportedYear, -722, 4}, {-721, -256, 3}, {-255, -255, 1}, {9, 23, 1}, {238, 240, 1},
+};
+
+int EraShift(int year) {
+    for (const Era& era : Eras) {
+        if (year >= era.First && year <= era.Last) {
+            return era.Shift;
+        }
+    }
+    return 0;
+}
+
 bool InSupportedRange(int year) {
     return year >= FirstSupportedYear && year <= LastSupportedYear;
 }
@@ -27,22 +49,7 @@ int MonthOfLunarDay(int year, int month, int day, int lunarDay) {
     const int e = lunarDay;
     auto g =
         Round((DayNumber(year, month, day) - LunarEpochDay - e) / SynodicMonth) - LeapCountOf(year);
-    // The reigns that began the year a month earlier, and the older calendars.
-    if (year <= 240)
-        ++g;
-    if (year <= 237)
-        --g;
-    if (year < 24)
-        ++g;
-    if (year < 9)
-        --g;
-    if (year <= -255)
-        g += 1;
-    if (year <= -256)
-        g += 2;
-    if (year <= -722)
-        g += 1;
-    g -= 3;
+    g += EraShift(year) - 3;
 
     auto v = Round(RealMod(static_cast<double>(g), 12) + 1);
     // The leap month of the year before, begun before 1 January.
