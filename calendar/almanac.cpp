@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/arith.h"
+
 namespace morvenda {
 
 namespace {
@@ -85,7 +87,8 @@ std::string LunarDayName(int day) {
 }
 
 CalendarElement StemElement(int stem) {
-    switch (stem / 2) {
+    // Truncating, so -1 reads as 甲乙.
+    switch (Div(stem, 2)) {
         case 0:
             return 1;  // 甲乙 木
         case 1:

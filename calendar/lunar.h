@@ -61,7 +61,8 @@ LunarDayInfo LunarDayOf(int year, int month, int day);
 // Leap month of a lunar year, 0 when it has none, -1 outside -849 … 2100.
 int LeapMonthOf(int year);
 int LeapMonthOrZero(int year);
-// Number of leap months of the years -849 … year (year 0 counts as -1).
+// Running count of leap months that the month numbering subtracts, anchored at 1010 for 1899;
+// the year 0 repeats the entry of -1, and years outside -849 … 2100 give 0.
 int LeapCountOf(int year);
 
 // Lunar month number of a solar date, negative for a leap month.
