@@ -52,7 +52,6 @@ public:
     // Rebuilds the text list from the detailed list's rows in their current order.
     void FillTextList();
 
-    const morvenda::BirthFields& BirthFields() const { return birthFields_; }
     const morvenda::CandidateList& Candidates() const { return candidates_; }
 
 public slots:

@@ -18,11 +18,10 @@
 
 namespace {
 
-// Lets the window repaint in the middle of a long listing. The user's clicks and keys wait
-// until the listing is done: a second run started halfway would clear the list under the
-// first and leave rows of both.
-void LetWindowBreathe(QWidget* window) {
-    window->repaint();
+// Lets the window repaint what changed in the middle of a long listing. The user's clicks and
+// keys wait until the listing is done: a second run started halfway would clear the list under
+// the first and leave rows of both.
+void LetWindowBreathe() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -50,7 +49,7 @@ void TfrmMain::FillResultList() {
                 new morvenda::ResultItem(morvenda::BuildResultRow(candidates_.NameCodes[i], family)));
             if (morvenda::IsProgressRow(i)) {
                 SetStatusText(1, QString::fromStdString(morvenda::ProgressText(i)));
-                LetWindowBreathe(this);
+                LetWindowBreathe();
             }
         }
     }
@@ -69,7 +68,7 @@ void TfrmMain::FillTextList() {
     }
     text.chop(1);
     mmo_NameList->setPlainText(text);
-    LetWindowBreathe(this);
+    LetWindowBreathe();
 }
 
 void TfrmMain::listview_ResultColumnClick(int column) {
