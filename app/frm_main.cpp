@@ -1,6 +1,5 @@
 #include "app/frm_main.h"
 
-#include <QComboBox>
 #include <QDate>
 #include <QFrame>
 #include <QGuiApplication>

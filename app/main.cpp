@@ -2,6 +2,7 @@
 // ends without showing anything.
 
 #include <QApplication>
+#include <QtGlobal>
 
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
@@ -13,15 +14,18 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     const QString socketPath = InstanceSocketPath();
-    if (HandOverToRunningCopy(socketPath)) {
-        return 0;
+    InstanceServer instanceServer(socketPath);
+    if (!instanceServer.Claim()) {
+        if (HandOverToRunningCopy(socketPath)) {
+            return 0;
+        }
+        // The copy holding the place does not answer; better a second window than none.
+        qWarning("The running copy does not answer at %s", qPrintable(socketPath));
     }
     QApplication::setApplicationName(QStringLiteral("Morvenda取名软件"));
 
     DialogMessageBoxes messageBoxes;
     TfrmMain frmMain(messageBoxes);
-    InstanceServer instanceServer;
-    instanceServer.Listen(socketPath);
     QObject::connect(&instanceServer, &InstanceServer::ActivationRequested, &frmMain,
                      &TfrmMain::ActivationMessageReceived);
     frmMain.show();

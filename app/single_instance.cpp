@@ -1,18 +1,21 @@
 #include "app/single_instance.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <unistd.h>
 
 namespace {
 
-// Long enough for a copy that is busy listing names to accept the connection.
-constexpr int HandshakeTimeoutMs = 2000;
+// Long enough for a copy that is still starting, or busy listing names, to answer.
+constexpr int HandshakeTimeoutMs = 5000;
+constexpr int RetryPauseMs = 20;
 
 QByteArray EncodedMessage() {
-    return QByteArray::number(ActivationMessage) + '\n';
+    return QByteArray::number(ActivationMessage);
 }
 
 }  // namespace
@@ -25,21 +28,31 @@ QString InstanceSocketPath() {
 }
 
 bool HandOverToRunningCopy(const QString& socketPath) {
+    const QDeadlineTimer deadline(HandshakeTimeoutMs);
     QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(HandshakeTimeoutMs)) {
-        return false;
+    for (;;) {
+        socket.connectToServer(socketPath);
+        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
+            break;
+        }
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(RetryPauseMs);
     }
-    socket.write(EncodedMessage());
-    const bool sent = socket.waitForBytesWritten(HandshakeTimeoutMs);
+    socket.write(EncodedMessage() + '\n');
+    const bool sent = socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) {
-        socket.waitForDisconnected(HandshakeTimeoutMs);
+        socket.waitForDisconnected(static_cast<int>(deadline.remainingTime()));
     }
     return sent;
 }
 
-InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
+InstanceServer::InstanceServer(const QString& socketPath, QObject* parent)
+    : QObject(parent), socketPath_(socketPath), lock_(socketPath + QStringLiteral(".lock")) {
+    // The lock lasts as long as the copy runs; only a dead owner makes it stale, never its age.
+    lock_.setStaleLockTime(0);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
@@ -50,18 +63,21 @@ InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
     });
 }
 
-bool InstanceServer::Listen(const QString& socketPath) {
-    if (server_.listen(socketPath)) {
-        return true;
+bool InstanceServer::Claim() {
+    if (!lock_.tryLock(0)) {
+        return false;
     }
-    // Nobody answered the handshake, so the file is a leftover, not a live copy.
-    QLocalServer::removeServer(socketPath);
-    return server_.listen(socketPath);
+    // Holding the lock, any socket file at the path is a leftover of a copy that crashed.
+    QLocalServer::removeServer(socketPath_);
+    if (!server_.listen(socketPath_)) {
+        qWarning("Later starts cannot reach this copy: %s", qPrintable(server_.errorString()));
+    }
+    return true;
 }
 
 void InstanceServer::ReadMessage(QLocalSocket* socket) {
     while (socket->canReadLine()) {
-        if (socket->readLine().trimmed() == EncodedMessage().trimmed()) {
+        if (socket->readLine().trimmed() == EncodedMessage()) {
             emit ActivationRequested();
         }
     }

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <optional>
 
 #include <unistd.h>
@@ -99,6 +100,43 @@ private slots:
         QVERIFY2(WaitForOutput(next, WindowShown, nextOutput), nextOutput.constData());
         ExpectHandOver(next, nextOutput);
         Stop(next);
+    }
+
+    void startsAtTheSameMomentLeaveOneCopy() {
+        constexpr int Starts = 6;
+        std::array<QProcess, Starts> copies;
+        for (QProcess& copy : copies) {
+            Start(copy);
+        }
+        // All but one end on their own; the one left is the running copy.
+        const auto running = [&copies] {
+            QList<QProcess*> left;
+            for (QProcess& copy : copies) {
+                if (copy.state() != QProcess::NotRunning) {
+                    left << &copy;
+                }
+            }
+            return left;
+        };
+        QElapsedTimer timer;
+        timer.start();
+        while (running().size() > 1 && timer.elapsed() < PatienceMs) {
+            for (QProcess* copy : running()) {
+                copy->waitForFinished(20);
+            }
+        }
+        QCOMPARE(running().size(), 1);
+        QProcess* survivor = running().first();
+        for (QProcess& copy : copies) {
+            if (&copy != survivor) {
+                QCOMPARE(copy.exitCode(), 0);
+                QVERIFY(!copy.readAllStandardError().contains(WindowShown));
+            }
+        }
+        QByteArray output;
+        QVERIFY2(WaitForOutput(*survivor, WindowShown, output), output.constData());
+        ExpectHandOver(*survivor, output);
+        Stop(*survivor);
     }
 };
 
