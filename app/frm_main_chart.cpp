@@ -11,6 +11,7 @@
 
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
+#include "app/qt_text.h"
 
 namespace {
 
@@ -21,29 +22,28 @@ constexpr std::array<int, 3> GridLineYs{25, 50, 77};
 // Frames between the date grid, the element grid and the side column.
 constexpr std::array<int, 2> GridColumnXs{262, 598};
 
-QLabel* ChartLabel(QFrame* panel, const morvenda::ChartLabelSpec& spec) {
-    auto* label = new QLabel(QString::fromUtf8(spec.Caption.data(), static_cast<qsizetype>(spec.Caption.size())),
-                             panel);
-    label->setObjectName(QString::fromUtf8(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
-    label->setProperty("Tag", spec.Tag);
+QLabel* ChartLabel(QFrame* panel, const morvenda::ChartLabelLayout& layout) {
+    auto* label = new QLabel(ToQString(layout.Caption), panel);
+    label->setObjectName(ToQString(layout.Name));
+    label->setProperty("Tag", layout.Tag);
     // The origin link repeats the typed family name, which must never be read as markup.
     label->setTextFormat(Qt::PlainText);
-    if (spec.Bold) {
+    if (layout.Bold) {
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
     }
-    if (spec.Link) {
+    if (layout.Link) {
         label->setStyleSheet(QStringLiteral("color: blue;"));
         label->setCursor(Qt::PointingHandCursor);
     }
-    if (spec.Width > 0) {
+    if (layout.Width > 0) {
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(spec.X, spec.Y - 2, spec.Width, LabelHeight + 4);
+        label->setGeometry(layout.X, layout.Y - 2, layout.Width, LabelHeight + 4);
     } else {
         // Labels without a width grow and shrink with their text.
         label->setProperty("AutoSize", true);
-        label->move(spec.X, spec.Y - 2);
+        label->move(layout.X, layout.Y - 2);
         label->adjustSize();
     }
     return label;
@@ -57,8 +57,7 @@ void GridLine(QFrame* panel, QFrame::Shape shape, const QRect& where) {
 }
 
 QLabel* LabelOnPanel(QFrame* panel, std::string_view name) {
-    return panel->findChild<QLabel*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
-                                     Qt::FindDirectChildrenOnly);
+    return panel->findChild<QLabel*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace
@@ -79,8 +78,8 @@ QWidget* TfrmMain::CreateChartPanel() {
     for (int x : GridColumnXs) {
         GridLine(Panel4, QFrame::VLine, QRect(x - 1, 2, 3, GridLineYs.back() - 2));
     }
-    for (const morvenda::ChartLabelSpec& spec : morvenda::ChartPanelLabels()) {
-        ChartLabel(Panel4, spec);
+    for (const morvenda::ChartLabelLayout& layout : morvenda::ChartPanelLabels()) {
+        ChartLabel(Panel4, layout);
     }
     return Panel4;
 }

@@ -25,6 +25,7 @@
 #include "app/family_name_validator.h"
 #include "app/frm_main.h"
 #include "app/program_font.h"
+#include "app/qt_text.h"
 #include "results/result_list_view.h"
 #include "results/row_sorting.h"
 
@@ -47,7 +48,7 @@ QComboBox* PickList(const char* name, const QStringList& items = {}) {
 QStringList SortKeyItems() {
     QStringList items;
     for (std::string_view text : morvenda::SortKeyTexts()) {
-        items << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        items << ToQString(text);
     }
     return items;
 }

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "app/frm_main.h"
+#include "app/qt_text.h"
 #include "results/listing_texts.h"
 #include "results/result_list_view.h"
 #include "results/result_row.h"
@@ -55,8 +56,7 @@ void TfrmMain::FillResultList() {
     }
     Label27->setText(QString::fromStdString(morvenda::CountLabelText(listview_Result->topLevelItemCount())));
     FillTextList();
-    SetStatusText(1, QString::fromUtf8(morvenda::ListingDoneText.data(),
-                                       static_cast<qsizetype>(morvenda::ListingDoneText.size())));
+    SetStatusText(1, ToQString(morvenda::ListingDoneText));
 }
 
 void TfrmMain::FillTextList() {

@@ -94,7 +94,7 @@ inline constexpr int ChartTagCaption = 0;
 inline constexpr int ChartTagValue = 1;
 inline constexpr int ChartTagLink = 2;
 
-struct ChartLabelSpec {
+struct ChartLabelLayout {
     std::string_view Name;     // object name, e.g. "Label83"
     int Tag;                   // ChartTagCaption, ChartTagValue or ChartTagLink
     std::string_view Caption;  // designed caption (empty for value labels)
@@ -106,7 +106,7 @@ struct ChartLabelSpec {
 };
 
 // Every label of the chart panel, in reading order.
-std::span<const ChartLabelSpec> ChartPanelLabels();
+std::span<const ChartLabelLayout> ChartPanelLabels();
 
 // Object names of the panel's labels carrying the given tag.
 std::vector<std::string_view> ChartLabelsOfTag(int tag);

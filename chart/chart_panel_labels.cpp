@@ -16,7 +16,7 @@ constexpr int DateX1 = 48, DateX2 = 96, DateX3 = 146, DateX4 = 195, DateWidth = 
 constexpr int ElemX1 = 343, ElemX2 = 406, ElemX3 = 472, ElemX4 = 537, ElemWidth = 60;
 constexpr int SideX = 669, SideWidth = 75;
 
-constexpr std::array<ChartLabelSpec, 43> PanelLabels{{
+constexpr std::array<ChartLabelLayout, 43> PanelLabels{{
     {"Label10", Caption, "公历", 8, Row1, 0, true, false},
     {"Label83", Value, "", DateX1, Row1, DateWidth, false, false},
     {"Label84", Value, "", DateX2, Row1, DateWidth, false, false},
@@ -68,11 +68,11 @@ constexpr std::array<ChartLabelSpec, 43> PanelLabels{{
 
 }  // namespace
 
-std::span<const ChartLabelSpec> ChartPanelLabels() { return PanelLabels; }
+std::span<const ChartLabelLayout> ChartPanelLabels() { return PanelLabels; }
 
 std::vector<std::string_view> ChartLabelsOfTag(int tag) {
     std::vector<std::string_view> names;
-    for (const ChartLabelSpec& label : PanelLabels) {
+    for (const ChartLabelLayout& label : PanelLabels) {
         if (label.Tag == tag) {
             names.push_back(label.Name);
         }

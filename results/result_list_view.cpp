@@ -6,14 +6,11 @@
 
 #include <algorithm>
 
+#include "app/qt_text.h"
 #include "results/row_sorting.h"
 
 namespace morvenda {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment ToQtAlignment(ColumnAlignment alignment) {
     return alignment == ColumnAlignment::Center ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
