@@ -53,6 +53,11 @@ INITIALS = ("zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g", "k", 
 # The naming tradition counts numerals by their value, not by their strokes.
 NUMERAL_STROKES = {c: i + 1 for i, c in enumerate("一二三四五六七八九十")}
 
+# Characters the naming table lists twice with counts that both belong to other forms, where
+# names count the character as it is written: 强 is its own Kangxi entry (弓 + 9 = 12); the table
+# gives only 強's 11 and a stray 16.
+COUNTED_AS_WRITTEN = "强"
+
 
 def parse_args():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -399,6 +404,8 @@ def build_table(data, radical_table):
 
         strokes = sorted({s for _, s in entries}, key=[s for _, s in entries].index)
         kangxi = naming_kangxi_strokes(strokes, computed, traditional_kangxi_strokes(char, unihan))
+        if char in COUNTED_AS_WRITTEN:
+            kangxi = radical_arithmetic(char, unihan)
         if not strokes:
             notes["kangxi by arithmetic"].append(char)
         elif len(strokes) > 1:
@@ -540,6 +547,8 @@ the script and run it again (it writes the same bytes for the same sources).
     one the arithmetic of the likeliest form confirms (the traditional form of a plain
     simplification, else the character itself, then its other forms), else the one nearest to
     it; counts above 30, which belong to rare variants (吁 as 籲), only when nothing else is listed;
+    where both counts belong to other forms and names count the character as written
+    ({COUNTED_AS_WRITTEN}), the arithmetic of the character itself;
   * no entry ({len(notes.get("kangxi by arithmetic", []))} rows): the arithmetic of the traditional form
     other than the character where there is one (动 動 11, 历 歷 16; the table itself takes that
     form for most characters that are also their own traditional form), else of the character.

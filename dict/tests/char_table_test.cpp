@@ -113,6 +113,22 @@ TEST(CharTable, IndicesPastTheEmptyRowReadAsTheEmptyRow) {
     }
 }
 
+// The counts the five grids of everyday names are built from: the traditional form with its
+// radical in full form (氵 as 水 4, 王 as 玉 5, 艹 as 艸 6).
+TEST(CharTable, KangxiStrokesOfCommonNameCharacters) {
+    const struct {
+        const char* glyph;
+        int kangxi;
+    } cases[] = {
+        {"涛", 18}, {"浩", 11}, {"杰", 12}, {"伟", 11}, {"强", 12}, {"丽", 19}, {"刚", 10},
+        {"峰", 10}, {"宇", 6},  {"轩", 10}, {"鑫", 24}, {"梓", 11}, {"涵", 12}, {"萱", 15},
+        {"欣", 8},  {"怡", 9},  {"琳", 13}, {"瑶", 15}, {"国", 11}, {"华", 14},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KangxiStrokes(FindCharIndex(c.glyph)), c.kangxi) << c.glyph;
+    }
+}
+
 TEST(CharTable, QiuSharesFireAndWoodByRadical) {
     const int qiu = FindCharIndex("秋");
     EXPECT_NE(ElementByRadical(qiu) & ElementFire, 0u);
