@@ -86,9 +86,13 @@ TEST(StarSignOf, BoundariesOfTheSigns) {
     struct Case {
         int month, day, sign;
     };
-    const Case cases[] = {{1, 19, 9},  {1, 20, 10}, {2, 18, 10}, {2, 19, 11}, {3, 20, 11},
-                          {3, 21, 0},  {6, 21, 2},  {6, 22, 3},  {12, 21, 8}, {12, 22, 9},
-                          {12, 31, 9}, {0, 5, 9},   {13, 1, 9}};
+    // The last day of each sign and the first of the next, all the year round.
+    const Case cases[] = {{1, 1, 9},    {1, 19, 9},   {1, 20, 10},  {2, 18, 10},  {2, 19, 11},
+                          {3, 20, 11},  {3, 21, 0},   {4, 20, 0},   {4, 21, 1},   {5, 20, 1},
+                          {5, 21, 2},   {6, 21, 2},   {6, 22, 3},   {7, 22, 3},   {7, 23, 4},
+                          {8, 22, 4},   {8, 23, 5},   {9, 22, 5},   {9, 23, 6},   {10, 22, 6},
+                          {10, 23, 7},  {11, 22, 7},  {11, 23, 8},  {12, 21, 8},  {12, 22, 9},
+                          {12, 31, 9},  {0, 5, 9},    {13, 1, 9}};
     for (const Case& c : cases) {
         EXPECT_EQ(StarSignOf(c.month, c.day), c.sign) << c.month << "-" << c.day;
     }

@@ -160,6 +160,27 @@ TEST(LunarMonthOf, NumbersTheSolsticeMonthEleventhThroughTheCenturiesOfTheOldCou
     }
 }
 
+TEST(LunarMonthOf, NewAndFullMoonDaysBeforeTheYear1KeepTheirMonth) {
+    // Before the year 1 the series' phase fraction keeps its sign and runs far below zero, so
+    // it cannot locate the month's start; the lunar day does. Each day here is a new or full
+    // moon and belongs to the same month as the day after it.
+    struct Case {
+        int year, month, day, lunarMonth;
+    };
+    const Case cases[] = {
+        {-849, 1, 5, 2}, {-849, 1, 20, 3}, {-848, 1, 24, 3}, {-3, 3, 13, 1},
+        {-3, 3, 27, 2},  {-3, 6, 23, -4},  {-3, 7, 9, -4},   {-3, 8, 7, 5},
+    };
+    for (const Case& c : cases) {
+        ASSERT_NE(LunarDayOf(c.year, c.month, c.day).Phase, PhaseKind::None)
+            << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(LunarMonthOf(c.year, c.month, c.day), c.lunarMonth)
+            << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(LunarMonthOf(c.year, c.month, c.day + 1), c.lunarMonth)
+            << c.year << "-" << c.month << "-" << c.day + 1;
+    }
+}
+
 TEST(CompareLunarDates, PutsTheLeapMonthAfterItsRegularMonthWhateverTheDays) {
     EXPECT_EQ(CompareLunarDates({2009, 5, 1, true}, {2009, 5, 29, false}), 1);
     EXPECT_EQ(CompareLunarDates({2009, 5, 29, false}, {2009, 5, 1, true}), -1);
