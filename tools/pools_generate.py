@@ -8,9 +8,10 @@ The same inputs always give the same files, byte for byte.
 Only counts per character and sex exist, with no split by position and no list of full names,
 so the pools are estimated:
   * Rankings: the fixed head (ranks 0 … 400) of each position, then every other character by
-    that sex's count, ties by table row. Weights pass exactly through the anchor weights; between
-    anchors their curve follows the logarithm of the counts. The weight falls to 100 or less
-    exactly where the threshold of offered single names lies.
+    that sex's count, ties by table row, characters of ill meaning last with weight 0. Weights
+    pass exactly through the anchor weights; between anchors their curve follows the logarithm
+    of the counts. The weight falls to 100 or less exactly where the threshold of offered single
+    names lies.
   * The second-position ranking trades a few of its characters just above that threshold for the
     next characters that the first position does not offer, until the two positions together
     offer the required number of different characters.
@@ -49,6 +50,17 @@ REPEAT_FACTOR = {"male": (1, 4), "female": (1, 1)}
 # now", 太太 "wife", 常常 "often"), a function word, a number or a family name.
 REPEAT_NEVER = set("刚太常其有会来为能之以行名才和同前生多大家女男儿人自从在必老再现相本改曾"
                    "一二三四九万日高陈李胡刘王张周杨余令格裙粉椒")
+
+# Characters of ill meaning no parent gives a child: death, disease and misfortune, crime and
+# violence, ill feeling and insult, the body's waste and ailments, vermin and poison. The counts
+# hold them as noise; past the fixed head of a ranking they stand last with weight 0, so that no
+# name of a pool and no name offered alone is made of them.
+ILL_OMENED = set(
+    "夭死亡丧殁殇殉灾祸患疾病疫瘟癌疮痴疯瘫残尸骸棺坟墓葬鬼魔煞凶衰颓惨哀哭泣痛伤贫穷孤寡孀囚狱刑枷"
+    "劫抢盗贼匪奸杀屠戮毒害骗诈赌嫖娼妓淫暴"
+    "恨怨仇嫌妒嫉恶憎怒惧畏怕吓贱蠢笨傻呆懒丑烂腐臭脏污秽粪屎尿屁吐呕"
+    "肠肪胖臀娠孕乳蚊蝇蛆虱蟑鼠砷砒"
+    "碎险讳冗糊瓤撕奴婢妾欠赘废弃灭")
 
 # Every character whose weight (after the sex-share factor) is at least this brings this many
 # names with its best partners into the pool. The floors differ because the boys' weights run
@@ -115,7 +127,7 @@ def ordinary_weights(order, count_of, ranking):
 
     rounded = [round(w) for w in weights]
     for r, glyph in enumerate(order):
-        if count_of(glyph) == 0 and r >= head_size:
+        if (count_of(glyph) == 0 or glyph in ILL_OMENED) and r >= head_size:
             rounded[r] = 0
     rounded[threshold:] = [min(w, pools_pinned.SINGLE_NAME_MIN_WEIGHT - 1) for w in rounded[threshold:]]
     return rounded
@@ -136,7 +148,7 @@ def tail_order(ranking, rows, count_of):
     fixed = set(ranking.head) | {g for g, _ in ranking.late_run}
     row_of = {g: i for i, g in enumerate(rows)}
     tail = [g for g in rows if g not in fixed]
-    tail.sort(key=lambda g: (-count_of(g), row_of[g]))
+    tail.sort(key=lambda g: (g in ILL_OMENED, -count_of(g), row_of[g]))
     return list(ranking.head) + tail
 
 

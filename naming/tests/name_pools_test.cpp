@@ -108,6 +108,31 @@ TEST(PairPoolTest, OpensAndClosesWithTheKnownNames) {
     }
 }
 
+
+// The character counts behind the pools are noisy: characters of plainly ill meaning must not
+// surface as pool names nor, by a weight above 100, as names offered alone.
+TEST(PairPoolTest, NoNameIsMadeOfCharactersOfIllMeaning) {
+    const std::vector<std::string> ill =
+        Characters("夭殉毒患劫险碎肠蚊屠砷痴孤恨娠肪糊瓤颓畏冗讳死病");
+    std::set<int> illRows;
+    for (const std::string& glyph : ill) {
+        ASSERT_LT(FindCharIndex(glyph), CharCount) << glyph;
+        illRows.insert(FindCharIndex(glyph));
+    }
+    for (const auto& [sex, label] : BothSexes) {
+        for (const NameCode code : NamePools(sex).PairPool) {
+            EXPECT_FALSE(illRows.contains(static_cast<int>(code >> 16)) ||
+                         illRows.contains(static_cast<int>(code & 0xFFFF)))
+                << label << " pool holds " << NameCodeToText(code);
+        }
+        for (const int position : {1, 2}) {
+            for (const RankRecord& record : Ranking(sex, position)) {
+                EXPECT_FALSE(record.Weight > 100 && illRows.contains(record.CharIndex))
+                    << label << " position " << position << " offers " << Glyph(record.CharIndex);
+            }
+        }
+    }
+}
 TEST(RankTableTest, RanksEveryCharacterOnceAndClosesWithAnEmptyRecord) {
     for (const auto& [sex, label] : BothSexes) {
         for (int position : {1, 2}) {
