@@ -64,7 +64,9 @@ public slots:
     void N6Click();
 
     void cmb_CalendarTypeChange();
-    void cmb_YearClick();
+    // False when the year text is no number: the error has been shown and the month and day
+    // selections are left as they were.
+    bool cmb_YearClick();
 
     void listview_ResultColumnClick(int column);
     void cmb_Sort1Click(QComboBox* sender);

@@ -15,6 +15,7 @@
 
 namespace {
 
+// The new items come without a selection; each caller picks what its list starts on.
 void ReplaceItems(QComboBox* box, const std::vector<std::string>& items) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(items.size()));
@@ -23,13 +24,13 @@ void ReplaceItems(QComboBox* box, const std::vector<std::string>& items) {
     }
     box->clear();
     box->addItems(texts);
+    box->setCurrentIndex(-1);
 }
 
 }  // namespace
 
 void TfrmMain::FillHourList() {
     ReplaceItems(cmb_Hour, morvenda::HourItems());
-    cmb_Hour->setCurrentIndex(-1);
 }
 
 void TfrmMain::cmb_CalendarTypeChange() {
@@ -53,7 +54,10 @@ void TfrmMain::cmb_CalendarTypeChange() {
         ReplaceItems(cmb_Year, morvenda::YearItems());
         ReplaceItems(cmb_Day, morvenda::LunarDayItems());
         cmb_Year->setCurrentIndex(morvenda::YearItemIndex(today.Year));
-        cmb_YearClick();
+        // A year the list lacks leaves no months to pick, and no day is picked either.
+        if (!cmb_YearClick()) {
+            return;
+        }
         cmb_Day->setCurrentIndex(0);
         break;
     case morvenda::CalendarUnknown:
@@ -66,17 +70,18 @@ void TfrmMain::cmb_CalendarTypeChange() {
     }
 }
 
-void TfrmMain::cmb_YearClick() {
+bool TfrmMain::cmb_YearClick() {
     if (cmb_CalendarType->currentIndex() == morvenda::CalendarLunar) {
         cmb_Month->clear();
         const std::string yearText = cmb_Year->currentText().toStdString();
         const std::optional<int> year = morvenda::ParseListNumber(yearText);
         if (!year) {
             messageBoxes_.Error(this, QString::fromStdString(morvenda::InvalidNumberMessage(yearText)));
-            return;
+            return false;
         }
         ReplaceItems(cmb_Month, morvenda::LunarMonthItems(*year));
     }
     cmb_Month->setCurrentIndex(0);
     cmb_Day->setCurrentIndex(0);
+    return true;
 }

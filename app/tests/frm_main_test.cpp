@@ -281,6 +281,19 @@ private slots:
         QCOMPARE(month->count(), 12);
     }
 
+    // A year the list does not hold selects nothing, so the lunar months cannot be built: the
+    // error is shown and neither a month nor a day is picked.
+    void theLunarCalendarInAYearBeyondTheListPicksNothing() {
+        window = std::make_unique<TfrmMain>(boxes, [] { return morvenda::CivilDate{2040, 3, 5}; });
+        Pick(Get<QComboBox>("cmb_CalendarType"), QStringLiteral("农历"));
+
+        QCOMPARE(boxes.errors.size(), 1);
+        QCOMPARE(Get<QComboBox>("cmb_Year")->currentIndex(), -1);
+        QCOMPARE(Get<QComboBox>("cmb_Month")->count(), 0);
+        QCOMPARE(Get<QComboBox>("cmb_Day")->count(), 30);
+        QCOMPARE(Get<QComboBox>("cmb_Day")->currentIndex(), -1);
+    }
+
     void anUnknownDateDisablesTheDateListsAndHidesTheChart() {
         const QList<QComboBox*> dateLists{Get<QComboBox>("cmb_Year"), Get<QComboBox>("cmb_Month"),
                                           Get<QComboBox>("cmb_Day"), Get<QComboBox>("cmb_Hour")};
