@@ -76,6 +76,19 @@ TEST_F(CollectBandPairsTest, CoversTheStripTheSquareGainsOverThePreviousBand) {
     }
 }
 
+TEST_F(CollectBandPairsTest, FillsTheBufferRegionByRegionFirstIndexOutermost) {
+    // Reseeding to this value makes every swap of a shuffle over fewer than 32 codes exchange
+    // position m − 1 with itself, so the names come out in the order the buffer was filled.
+    random_ = RandomSource([] { return 0x4d60ae66u; });
+    Collect(Characters(0, 4), Characters(100, 4), 1, 2, 1, 3, 100);
+    const std::vector<NameCode> filled{
+        Pair(1, 101), Pair(1, 102), Pair(1, 103), Pair(2, 101), Pair(2, 102), Pair(2, 103),  // A
+        Pair(0, 101), Pair(0, 102), Pair(0, 103),                                            // B
+        Pair(1, 100), Pair(2, 100),                                                          // C
+    };
+    EXPECT_EQ(raw_.Codes, filled);
+}
+
 TEST_F(CollectBandPairsTest, TakesTheShuffledFrontUnlessTheBufferHoldsThreeTimesTheQuota) {
     struct Case {
         int firstCount, secondCount;
