@@ -34,10 +34,14 @@ struct RankedList {
 };
 
 // A list of only the fixed character; its band ends are −1, as it stayed empty while the
-// ranks were walked.
+// ranks were walked. A text that names no character of the table leaves the list empty:
+// pairing it would offer names with a blank half.
 RankedList FixedList(const std::string& glyph) {
-    RankedList list{{FindCharIndex(glyph)}, {}};
+    RankedList list;
     std::fill(list.Ends.begin() + 1, list.Ends.end(), -1);
+    if (const CharIndex fixed = FindCharIndex(glyph); fixed != CharCount) {
+        list.Characters.push_back(fixed);
+    }
     return list;
 }
 

@@ -192,6 +192,20 @@ TEST_F(AdvancedDoubleSearchTest, BothCharactersFixedGiveThatPairOncePerBand) {
     EXPECT_TRUE(raw_.Codes.empty());
 }
 
+TEST_F(AdvancedDoubleSearchTest, FixedTextOutsideTheTableMakesNoName) {
+    const std::string outside = "\xE2\x98\x83";  // ☃, in no row of the table
+    FilterConditions firstOutside = FixedChars(FindCharIndex("李"), FindCharIndex("明"));
+    firstOutside.edt1_1 = outside;
+    FilterConditions secondOutside = FixedChars(FindCharIndex("李"), CharCount);
+    secondOutside.chk1_2 = true;
+    secondOutside.edt1_2 = outside;
+    for (const FilterConditions& conditions : {firstOutside, secondOutside}) {
+        raw_.Codes.clear();
+        Search(conditions);
+        EXPECT_TRUE(raw_.Codes.empty()) << conditions.edt1_1 << conditions.edt1_2;
+    }
+}
+
 TEST_F(AdvancedDoubleSearchTest, NothingWhenEveryFirstOrEverySecondCharacterFails) {
     for (const int row : {1, 2}) {
         raw_.Codes.clear();
