@@ -238,6 +238,16 @@ def radical_numbers(char, unihan):
     return result
 
 
+def drawn_radical_strokes(char, number, unihan):
+    """Strokes Kangxi radical `number` is drawn with in the character (氵 3 against 水 4,
+    月 4 against 肉 6), where the glyph-set data knows them."""
+    for entry in unihan["kRSAdobe_Japan1_6"].get(char, "").split():
+        radical, drawn, _ = entry.split("+")[2].split(".")
+        if int(radical) == number:
+            return int(drawn)
+    return None
+
+
 def radical_chooser(rows, unihan, components, table):
     table_index = {g: i for i, g in enumerate(table)}
     kangxi_of_form = {}
@@ -258,13 +268,7 @@ def radical_chooser(rows, unihan, components, table):
         """Kangxi radical number, whether written simplified, and its strokes as written
         (氵 3 against 水 4, 忄 3 against 心 4), where the glyph-set data knows them."""
         number, simplified = radical_numbers(char, unihan)[0]
-        written = None
-        for entry in unihan["kRSAdobe_Japan1_6"].get(char, "").split():
-            radical, drawn, _ = entry.split("+")[2].split(".")
-            if int(radical) == number:
-                written = int(drawn)
-                break
-        return number, simplified, written
+        return number, simplified, drawn_radical_strokes(char, number, unihan)
 
     # The form a Kangxi radical takes in the simplified dictionary: the one most characters
     # with that radical, written the same way, show in the component list.
@@ -353,12 +357,27 @@ def traditional_kangxi_strokes(char, unihan):
     return radical_arithmetic(forms[1] if len(forms) > 1 else char, unihan)
 
 
-def naming_kangxi_strokes(listed, computed, traditional):
-    """One count from the naming table's entries, checked against the arithmetic."""
+def writes_radical_reduced(char, unihan):
+    """Whether the character draws its Kangxi radical with fewer strokes than the radical's
+    full form (肩 with 月 for 肉, 渠 with 氵 for 水) beside strokes of its own."""
+    value = unihan["kRSUnicode"].get(char)
+    if not value:
+        return False
+    radical, residual = value.split()[0].split(".")
+    number = int(radical.rstrip("'"))
+    drawn = drawn_radical_strokes(char, number, unihan)
+    full = total_strokes(unicodedata.normalize("NFKC", chr(0x2F00 + number - 1)), unihan)
+    return int(residual) > 0 and drawn is not None and drawn < full
+
+
+def naming_kangxi_strokes(listed, computed, traditional, reduced_count):
+    """One count from the naming table's entries, checked against the arithmetic.
+    `reduced_count` is the character's own stroke count where it draws its radical reduced."""
     if len(listed) == 1:
         # Counting radicals and components in full form only ever adds strokes, so a count
-        # well below every form's arithmetic is a slip of the table.
-        if listed[0] <= min(computed) - 3:
+        # well below every form's arithmetic is a slip of the table, and so is the plain count
+        # of a character drawn with a reduced radical (肩 8 where 肉 makes it 10).
+        if listed[0] <= min(computed) - 3 or listed[0] == reduced_count < min(computed):
             return computed[0]
         return listed[0]
     if not listed:
@@ -403,7 +422,9 @@ def build_table(data, radical_table):
             notes["meaning conflict" if elements else "meaning missing"].append(char)
 
         strokes = sorted({s for _, s in entries}, key=[s for _, s in entries].index)
-        kangxi = naming_kangxi_strokes(strokes, computed, traditional_kangxi_strokes(char, unihan))
+        reduced_count = total_strokes(char, unihan) if writes_radical_reduced(char, unihan) else None
+        kangxi = naming_kangxi_strokes(strokes, computed, traditional_kangxi_strokes(char, unihan),
+                                       reduced_count)
         if char in COUNTED_AS_WRITTEN:
             kangxi = radical_arithmetic(char, unihan)
         if not strokes:
@@ -538,9 +559,11 @@ the script and run it again (it writes the same bytes for the same sources).
   and components in full form, 一 to 十 counted by value), checked against the Unihan radical
   arithmetic (strokes of the full Kangxi radical plus `kRSKangXi` residual strokes, at least
   the form's own total, for the character and each of its `kTraditionalVariant` forms):
-  * one count in the table: used, except {len(notes.get("kangxi below arithmetic", []))} counts 3 or
-    more below every form's arithmetic, which are slips of the table and take the arithmetic
-    ({listing("kangxi below arithmetic")}); {len(notes.get("kangxi differs from arithmetic", []))}
+  * one count in the table: used, except {len(notes.get("kangxi below arithmetic", []))} slips of the
+    table that take the arithmetic: counts 3 or more below every form's arithmetic, and plain
+    counts of characters drawn with a reduced radical (月 for 肉, 罒 for 网, 忄 for 心, 扌 for
+    手, 氵 for 水, 衤 for 衣) below it, where the table itself counts the full form (育 10,
+    署 14) ({listing("kangxi below arithmetic")}); {len(notes.get("kangxi differs from arithmetic", []))}
     more differ from the arithmetic and are kept, since the tradition counts components in
     full form and reads some characters as their traditional variants (岩 巖, 升 昇);
   * several counts ({len(notes.get("kangxi conflict", []))} rows: {listing("kangxi conflict")}): the

@@ -129,6 +129,21 @@ TEST(CharTable, KangxiStrokesOfCommonNameCharacters) {
     }
 }
 
+// A radical drawn reduced counts in full form: 月 standing for 肉 as 6, 罒 as 网 6, 忄 as 心 4,
+// 扌 as 手 4, 氵 as 水 4, 衤 as 衣 6.
+TEST(CharTable, KangxiStrokesCountReducedRadicalsInFullForm) {
+    const struct {
+        const char* glyph;
+        int kangxi;
+    } cases[] = {
+        {"育", 10}, {"胤", 11}, {"肩", 10}, {"背", 11}, {"署", 14}, {"置", 14}, {"罪", 14},
+        {"悦", 11}, {"恰", 10}, {"擂", 17}, {"渠", 13}, {"被", 11}, {"袢", 11},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KangxiStrokes(FindCharIndex(c.glyph)), c.kangxi) << c.glyph;
+    }
+}
+
 TEST(CharTable, QiuSharesFireAndWoodByRadical) {
     const int qiu = FindCharIndex("秋");
     EXPECT_NE(ElementByRadical(qiu) & ElementFire, 0u);
