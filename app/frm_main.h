@@ -104,7 +104,7 @@ private:
     int FamilyIndex1 = morvenda::CharCount;
     int FamilyIndex2 = morvenda::CharCount;
     bool FavoritesMode = false;
-    morvenda::BirthFields birthFields_;
+    morvenda::BirthFields Birth;
     bool SortAscending = false;
     morvenda::CandidateList candidates_;
     morvenda::NameGenerator generator_;

@@ -105,8 +105,8 @@ bool TfrmMain::ComputeBirthChart() {
         cmb_Hour->currentIndex(),
         edt_FirstName->text().toStdString(),
     };
-    const morvenda::BirthChartOutcome outcome = morvenda::ComputeBirthChart(controls, birthFields_, today_());
-    birthFields_ = outcome.Fields;
+    const morvenda::BirthChartOutcome outcome = morvenda::ComputeBirthChart(controls, Birth, today_());
+    Birth = outcome.Fields;
     ClearChartLabels();
     if (!outcome.Chart) {
         messageBoxes_.Error(this, QString::fromStdString(outcome.ErrorMessage));

@@ -22,27 +22,27 @@ bool InRange(int value, int low, int high) { return value >= low && value <= hig
 // The date controls resolved into the solar birth moment, before the range fix.
 BirthFields ReadControls(const BirthDateControls& controls, const BirthFields& previous) {
     BirthFields fields = previous;
-    fields.Hour = controls.HourIndex - 1;
+    fields.BirthHour = controls.HourIndex - 1;
     const int year = ParseListNumber(controls.YearText).value_or(FallbackYear);
     if (controls.CalendarType == CalendarSolar) {
-        fields.Year = year;
-        fields.Month = ParseListNumber(controls.MonthText).value_or(FallbackMonthOrDay);
-        fields.Day = ParseListNumber(controls.DayText).value_or(FallbackMonthOrDay);
+        fields.BirthYear = year;
+        fields.BirthMonth = ParseListNumber(controls.MonthText).value_or(FallbackMonthOrDay);
+        fields.BirthDay = ParseListNumber(controls.DayText).value_or(FallbackMonthOrDay);
     } else if (controls.CalendarType == CalendarLunar) {
         const LunarDate lunar{year, LunarMonthNumber(controls.MonthText), controls.DayIndex + 1,
                               controls.MonthText.find(LeapMark) != std::string::npos};
         // A lunar date the year does not have keeps the previous moment.
-        LunarToSolar(lunar, fields.Year, fields.Month, fields.Day);
+        LunarToSolar(lunar, fields.BirthYear, fields.BirthMonth, fields.BirthDay);
     }
     return fields;
 }
 
 // Fields the chart cannot show fall back to today, and an unknown hour to noon.
 BirthFields FixRanges(BirthFields fields, const CivilDate& today) {
-    if (!InRange(fields.Year, 1949, 2049)) fields.Year = today.Year;
-    if (!InRange(fields.Month, 1, 12)) fields.Month = today.Month;
-    if (!InRange(fields.Day, 1, 31)) fields.Day = today.Day;
-    if (!InRange(fields.Hour, 0, 24)) fields.Hour = UnknownHour;
+    if (!InRange(fields.BirthYear, 1949, 2049)) fields.BirthYear = today.Year;
+    if (!InRange(fields.BirthMonth, 1, 12)) fields.BirthMonth = today.Month;
+    if (!InRange(fields.BirthDay, 1, 31)) fields.BirthDay = today.Day;
+    if (!InRange(fields.BirthHour, 0, 24)) fields.BirthHour = UnknownHour;
     return fields;
 }
 
@@ -64,15 +64,15 @@ std::string LunarMonthText(const LunarDate& lunar) {
 }
 
 std::string DateText(const BirthFields& fields) {
-    return std::to_string(fields.Year) + "年" + std::to_string(fields.Month) + "月" +
-           std::to_string(fields.Day) + "日";
+    return std::to_string(fields.BirthYear) + "年" + std::to_string(fields.BirthMonth) + "月" +
+           std::to_string(fields.BirthDay) + "日";
 }
 
 BirthChartTexts ChartTexts(const BirthFields& fields, const LunarDate& lunar,
                            const FourPillars& pillars, const std::string& familyText) {
     BirthChartTexts chart;
-    chart.Solar = {std::to_string(fields.Year) + "年", std::to_string(fields.Month) + "月",
-                   std::to_string(fields.Day) + "日", std::to_string(fields.Hour) + "时"};
+    chart.Solar = {std::to_string(fields.BirthYear) + "年", std::to_string(fields.BirthMonth) + "月",
+                   std::to_string(fields.BirthDay) + "日", std::to_string(fields.BirthHour) + "时"};
     // The year column shows the year pillar, which turns on 1 January, as the lunar year.
     chart.Lunar = {SexagenaryName(pillars.Year), LunarMonthText(lunar), LunarDayName(lunar.Day),
                    BranchNameOf(pillars.Hour) + "时"};
@@ -84,14 +84,14 @@ BirthChartTexts ChartTexts(const BirthFields& fields, const LunarDate& lunar,
         chart.HiddenElements[c] = PillarHiddenElementText(columns[c]);
         chart.NaYin[c] = NaYinName(columns[c]);
     }
-    chart.Zodiac = ZodiacName(YearBranch(fields.Year));
-    chart.StarSign = StarSignName(StarSignOf(fields.Month, fields.Day)) + "座";
+    chart.Zodiac = ZodiacName(YearBranch(fields.BirthYear));
+    chart.StarSign = StarSignName(StarSignOf(fields.BirthMonth, fields.BirthDay)) + "座";
 
     int dayStem = -1;
     int dayBranch = -1;
     SplitSexagenary(pillars.Day, dayStem, dayBranch);
     const std::string dayMaster = CalendarElementName(StemElement(dayStem));
-    const std::string_view season = SeasonOfMonth(fields.Month);
+    const std::string_view season = SeasonOfMonth(fields.BirthMonth);
     chart.Advice = "日主天干" + dayMaster + "，生于" + std::string(season) + "，" +
                    std::string(SeasonAdvice(dayMaster, season));
 
@@ -111,8 +111,8 @@ BirthChartOutcome ComputeBirthChart(const BirthDateControls& controls, const Bir
     // An impossible solar date such as 2月31日 has its lunar date taken from the day it adds up
     // to; only the step to the next day at hour 23 finds no such day.
     LunarDate lunar;
-    SolarToLunar(fields.Year, fields.Month, fields.Day, lunar);
-    const auto pillars = ComputeFourPillars(fields.Year, fields.Month, fields.Day, fields.Hour);
+    SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay, lunar);
+    const auto pillars = ComputeFourPillars(fields.BirthYear, fields.BirthMonth, fields.BirthDay, fields.BirthHour);
     if (!pillars) {
         outcome.ErrorMessage = "无效的日期：" + DateText(fields);
         return outcome;

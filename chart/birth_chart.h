@@ -34,10 +34,10 @@ struct CivilDate {
 
 // The solar date and hour of birth as the main window keeps them between runs (all 0 at start).
 struct BirthFields {
-    int Year = 0;
-    int Month = 0;
-    int Day = 0;
-    int Hour = 0;
+    int BirthYear = 0;
+    int BirthMonth = 0;
+    int BirthDay = 0;
+    int BirthHour = 0;
     friend bool operator==(const BirthFields&, const BirthFields&) = default;
 };
 

@@ -124,7 +124,7 @@ TEST(BirthChart, UnknownOrMissingHourIsChartedAsNoon) {
     for (const int hourIndex : {HourIndexUnknown, -1}) {
         SCOPED_TRACE(hourIndex);
         const auto outcome = ComputeBirthChart(Solar("2009", "06", "23", hourIndex), ProgramStart, Today);
-        EXPECT_EQ(outcome.Fields.Hour, 12);
+        EXPECT_EQ(outcome.Fields.BirthHour, 12);
         EXPECT_EQ(ChartOf(outcome).Solar[3], "12时");
         EXPECT_EQ(ChartOf(outcome).Pillars[3], ChartOf(noon).Pillars[3]);
     }
