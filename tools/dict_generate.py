@@ -411,16 +411,6 @@ def build_table(data, radical_table):
         computed = computed_kangxi_strokes(char, unihan)
         entries = naming.get(char, [])
 
-        elements = sorted({e for e, _ in entries}, key=[e for e, _ in entries].index)
-        if len(elements) == 1:
-            meaning = elements[0]
-        else:
-            preferred = [e for e in (by_radical, initial_elements[initial_of(readings[0])]) if e]
-            meaning = next((e for e in preferred if e in elements), None)
-            if meaning is None:
-                meaning = elements[0] if elements else preferred[0]
-            notes["meaning conflict" if elements else "meaning missing"].append(char)
-
         strokes = sorted({s for _, s in entries}, key=[s for _, s in entries].index)
         reduced_count = total_strokes(char, unihan) if writes_radical_reduced(char, unihan) else None
         kangxi = naming_kangxi_strokes(strokes, computed, traditional_kangxi_strokes(char, unihan),
@@ -435,6 +425,22 @@ def build_table(data, radical_table):
             notes["kangxi below arithmetic"].append(char)
         elif kangxi not in computed:
             notes["kangxi differs from arithmetic"].append(char)
+
+        elements = sorted({e for e, _ in entries}, key=[e for e, _ in entries].index)
+        # Of conflicting entries, the one whose stroke count the kangxi column keeps is sound.
+        sound = {e for e, s in entries if s == kangxi}
+        if len(elements) == 1:
+            meaning = elements[0]
+        elif len(sound) == 1:
+            meaning = sound.pop()
+            notes["meaning conflict"].append(char)
+        else:
+            candidates = [e for e in elements if e in sound] or elements
+            preferred = [e for e in (by_radical, initial_elements[initial_of(readings[0])]) if e]
+            meaning = next((e for e in preferred if e in candidates), None)
+            if meaning is None:
+                meaning = candidates[0] if candidates else preferred[0]
+            notes["meaning conflict" if elements else "meaning missing"].append(char)
 
         notes["radical " + radical_source[char]].append(char)
         records.append({
@@ -539,8 +545,10 @@ the script and run it again (it writes the same bytes for the same sources).
   in alphabetical order, then the neutral-tone particle readings (地 ",di,de,").
 * meaning: the element of the naming tradition's element and stroke table (MIT, PY.Lee). Where it gives
   one element it is used. Where it gives conflicting elements ({len(notes.get("meaning conflict", []))}
-  rows: {listing("meaning conflict")}) the element of the character's radical wins if it is
-  one of them, else the element of its reading, else the first entry. Where the table has no
+  rows: {listing("meaning conflict")}) the element of the entry whose stroke count the kangxi
+  column keeps (the others are slips of the table: 欣 金 11 against 木 8); where that leaves
+  several, the element of the character's radical wins if it is one of them, else the element
+  of its reading, else the first entry. Where the table has no
   entry ({len(notes.get("meaning missing", []))} rows) the element of the radical is used, else the
   element of the first reading by its initial. That element is the one the table itself most
   often gives to the characters it lists with that initial: {initial_rule}.

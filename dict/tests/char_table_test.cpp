@@ -144,6 +144,21 @@ TEST(CharTable, KangxiStrokesCountReducedRadicalsInFullForm) {
     }
 }
 
+// Elements by meaning of name characters, among them characters whose source entries conflict
+// (欣 listed as metal with a slipped stroke count and as wood with the right one).
+TEST(CharTable, ElementByMeaningOfNameCharacters) {
+    const struct {
+        const char* glyph;
+        unsigned element;
+    } cases[] = {
+        {"欣", ElementWood}, {"凌", ElementFire}, {"宁", ElementFire}, {"佩", ElementWater},
+        {"溪", ElementWater}, {"占", ElementMetal}, {"明", ElementFire}, {"杰", ElementWood},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ElementByMeaning(FindCharIndex(c.glyph)), c.element) << c.glyph;
+    }
+}
+
 TEST(CharTable, QiuSharesFireAndWoodByRadical) {
     const int qiu = FindCharIndex("秋");
     EXPECT_NE(ElementByRadical(qiu) & ElementFire, 0u);
