@@ -53,10 +53,14 @@ INITIALS = ("zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g", "k", 
 # The naming tradition counts numerals by their value, not by their strokes.
 NUMERAL_STROKES = {c: i + 1 for i, c in enumerate("一二三四五六七八九十")}
 
-# Characters the naming table lists twice with counts that both belong to other forms, where
-# names count the character as it is written: 强 is its own Kangxi entry (弓 + 9 = 12); the table
-# gives only 強's 11 and a stray 16.
-COUNTED_AS_WRITTEN = "强"
+# Characters whose table counts belong to other forms, where names count the character as it
+# is written (the arithmetic of the character itself):
+# * 强 is its own Kangxi entry (弓 + 9 = 12); the table gives only 強's 11 and a stray 16;
+# * family names whose traditional form is the character itself, while the table counts the
+#   form of another word: the family 姜 is not 薑, 后 not 後, 谷 not 穀, 范 not 範, 余 not 餘,
+#   肖 not 蕭, 党 not 黨, 种 not 種, 郁 not 鬱, 干 not 乾/幹. Every grid of such a family
+#   name depends on this count.
+COUNTED_AS_WRITTEN = "强姜后谷范余肖党种郁干"
 
 
 def parse_args():
@@ -417,7 +421,8 @@ def build_table(data, radical_table):
                                        reduced_count)
         if char in COUNTED_AS_WRITTEN:
             kangxi = radical_arithmetic(char, unihan)
-        if not strokes:
+            notes["kangxi as written"].append(char)
+        elif not strokes:
             notes["kangxi by arithmetic"].append(char)
         elif len(strokes) > 1:
             notes["kangxi conflict"].append(char)
@@ -578,11 +583,13 @@ the script and run it again (it writes the same bytes for the same sources).
     one the arithmetic of the likeliest form confirms (the traditional form of a plain
     simplification, else the character itself, then its other forms), else the one nearest to
     it; counts above 30, which belong to rare variants (吁 as 籲), only when nothing else is listed;
-    where both counts belong to other forms and names count the character as written
-    ({COUNTED_AS_WRITTEN}), the arithmetic of the character itself;
   * no entry ({len(notes.get("kangxi by arithmetic", []))} rows): the arithmetic of the traditional form
     other than the character where there is one (动 動 11, 历 歷 16; the table itself takes that
-    form for most characters that are also their own traditional form), else of the character.
+    form for most characters that are also their own traditional form), else of the character;
+  * counted as written ({"".join(notes.get("kangxi as written", []))}): the arithmetic of the
+    character itself, where the table counts the form of another word: 强 is its own entry (弓 +
+    9 = 12), and a family name is written the same in traditional form (the family 姜 is not
+    薑, 后 not 後, 余 not 餘), so every grid of that family name takes this count.
 
 ## Figures
 

@@ -129,6 +129,21 @@ TEST(CharTable, KangxiStrokesOfCommonNameCharacters) {
     }
 }
 
+// A family name counts the form it is written in, also where the same simplified character
+// stands for another word with a longer traditional form (姜 is not 薑, 后 not 後, 余 not 餘).
+TEST(CharTable, KangxiStrokesOfFamilyNamesCountTheirOwnForm) {
+    const struct {
+        const char* glyph;
+        int kangxi;
+    } cases[] = {
+        {"姜", 9}, {"后", 6}, {"谷", 7}, {"范", 11}, {"余", 7}, {"肖", 9},
+        {"党", 10}, {"种", 9}, {"郁", 13}, {"干", 3}, {"钟", 20}, {"叶", 15},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KangxiStrokes(FindCharIndex(c.glyph)), c.kangxi) << c.glyph;
+    }
+}
+
 // A radical drawn reduced counts in full form: 月 standing for 肉 as 6, 罒 as 网 6, 忄 as 心 4,
 // 扌 as 手 4, 氵 as 水 4, 衤 as 衣 6.
 TEST(CharTable, KangxiStrokesCountReducedRadicalsInFullForm) {
