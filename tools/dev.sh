@@ -8,8 +8,8 @@ build_dir=${MORVENDA_BUILD_DIR:-$here/build}
 
 packages=(
     cmake ninja-build g++ pkgconf python3
-    qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev
+    libgtest-dev libbenchmark-dev
     fonts-noto-cjk xvfb xauth
 )
 
