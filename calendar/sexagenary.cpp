@@ -31,6 +31,16 @@ std::optional<SolarDate> NextDay(int year, int month, int day) {
     return next;
 }
 
+SexagenaryIndex MonthPillar(const SolarMonth& solar) {
+    // The first month's stem follows the year's stem: 甲己 丙寅, 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅,
+    // 戊癸 甲寅.
+    const int yearStem = YearSexagenary(solar.PillarYear) % 10;
+    const int firstStem = (2 * (yearStem % 5) + 2) % 10;
+    const int stem = (firstStem + (solar.Month - 1)) % 10;
+    const int branch = (solar.Month + 1) % 12;
+    return MakeSexagenary(stem, branch);
+}
+
 }  // namespace
 
 SexagenaryIndex MakeSexagenary(int stem, int branch) {
@@ -99,32 +109,24 @@ double SolarTermDay(int year, int term) {
     return (a + c + d) - DayNumber(static_cast<int>(y), 1, 0) - 1721425;
 }
 
-SolarMonth SolarMonthOf(int year, int month, int day) {
-    const int doy = DayOfYear(year, month, day);
-    auto termDay = [](int y, int term) {
-        return static_cast<int>(std::floor(SolarTermDay(y, term)));
-    };
-    if (doy < termDay(year, 3)) {
-        // Before 立春: the last months of the previous pillar year. The boundary is the 小寒
-        // computed for that previous year, as the day of its own January.
-        return {year - 1, doy < termDay(year - 1, 1) ? 11 : 12};
+SolarMonth SolarMonthOf(int year, int month, int day, int hour) {
+    // The middle of the birth hour on the scale of SolarTermDay, whose floor is the day of the
+    // year: the birth hour is known only to the hour.
+    const double moment = DayOfYear(year, month, day) + (hour + 0.5) / 24;
+    if (moment < SolarTermDay(year, 3)) {
+        // Before 立春: the last two months of the previous pillar year, split at this
+        // January's 小寒.
+        return {year - 1, moment < SolarTermDay(year, 1) ? 11 : 12};
     }
     SolarMonth result{year, 1};
-    for (int i = 2; i <= 12 && doy >= termDay(year, 2 * i + 1); ++i) {
+    for (int i = 2; i <= 12 && moment >= SolarTermDay(year, 2 * i + 1); ++i) {
         result.Month = i;
     }
     return result;
 }
 
-SexagenaryIndex MonthSexagenary(int year, int month, int day) {
-    const SolarMonth solar = SolarMonthOf(year, month, day);
-    // The first month's stem follows the year's stem: 甲己 丙寅, 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅,
-    // 戊癸 甲寅.
-    const int yearStem = YearSexagenary(solar.PillarYear) % 10;
-    const int firstStem = (2 * (yearStem % 5) + 2) % 10;
-    const int stem = (firstStem + (solar.Month - 1)) % 10;
-    const int branch = (solar.Month + 1) % 12;
-    return MakeSexagenary(stem, branch);
+SexagenaryIndex MonthSexagenary(int year, int month, int day, int hour) {
+    return MonthPillar(SolarMonthOf(year, month, day, hour));
 }
 
 SexagenaryIndex HourSexagenary(int year, int month, int day, int hour) {
@@ -152,7 +154,8 @@ std::optional<FourPillars> ComputeFourPillars(int year, int month, int day, int 
         date = *next;
         hour = 0;
     }
-    return FourPillars{YearSexagenary(date.Year), MonthSexagenary(date.Year, date.Month, date.Day),
+    const SolarMonth solar = SolarMonthOf(date.Year, date.Month, date.Day, hour);
+    return FourPillars{YearSexagenary(solar.PillarYear), MonthPillar(solar),
                        DaySexagenary(date.Year, date.Month, date.Day),
                        HourSexagenary(date.Year, date.Month, date.Day, hour)};
 }

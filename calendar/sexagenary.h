@@ -27,9 +27,10 @@ SexagenaryIndex MakeSexagenary(int stem, int branch);
 // Fails, setting both to -1, for an index outside 0 … 59.
 bool SplitSexagenary(SexagenaryIndex index, int& stem, int& branch);
 
-// Follows the solar year number: changes on 1 January.
+// The place of a year number in the cycle. Which year a moment belongs to is the caller's
+// choice: the four pillars count from 立春 (SolarMonthOf), the lunar date from 正月初一.
 SexagenaryIndex YearSexagenary(int year);
-// The zodiac animal's branch of the year.
+// The branch of a year number, which names its zodiac animal.
 int YearBranch(int year);
 
 int PillarDayCount(int year, int month, int day);
@@ -39,14 +40,18 @@ SexagenaryIndex DaySexagenary(int year, int month, int day);
 // 小寒) in days from the start of 31 December of the year before, UTC+8; its floor is the
 // 1-based day of the year.
 double SolarTermDay(int year, int term);
-SolarMonth SolarMonthOf(int year, int month, int day);
+// The solar month of a birth in the given hour (0 … 23, UTC+8): the middle of the hour is set
+// against the moment of the term, so a birth in the morning of a day whose term comes in the
+// evening still belongs to the month before.
+SolarMonth SolarMonthOf(int year, int month, int day, int hour);
 
-SexagenaryIndex MonthSexagenary(int year, int month, int day);
+SexagenaryIndex MonthSexagenary(int year, int month, int day, int hour);
 // Hour 23 takes the next day's stem; hours are reduced mod 24 with the sign of the dividend.
 SexagenaryIndex HourSexagenary(int year, int month, int day, int hour);
 
-// A birth at hour 23 takes all four pillars from the following day at hour 0; that step
-// rejects a date that does not exist, and the result is then empty.
+// The year and month pillars turn at the moments of 立春 and of the other 节. A birth at hour 23
+// takes all four pillars from the following day at hour 0; that step rejects a date that does
+// not exist, and the result is then empty.
 std::optional<FourPillars> ComputeFourPillars(int year, int month, int day, int hour);
 
 }  // namespace morvenda

@@ -17,7 +17,9 @@ constexpr int UnknownHour = 12;
 
 constexpr std::string_view LeapMark = "闰";
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+bool InRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 // The date controls resolved into the solar birth moment, before the range fix.
 BirthFields ReadControls(const BirthDateControls& controls, const BirthFields& previous) {
@@ -39,10 +41,14 @@ BirthFields ReadControls(const BirthDateControls& controls, const BirthFields& p
 
 // Fields the chart cannot show fall back to today, and an unknown hour to noon.
 BirthFields FixRanges(BirthFields fields, const CivilDate& today) {
-    if (!InRange(fields.BirthYear, 1949, 2049)) fields.BirthYear = today.Year;
-    if (!InRange(fields.BirthMonth, 1, 12)) fields.BirthMonth = today.Month;
-    if (!InRange(fields.BirthDay, 1, 31)) fields.BirthDay = today.Day;
-    if (!InRange(fields.BirthHour, 0, 24)) fields.BirthHour = UnknownHour;
+    if (!InRange(fields.BirthYear, 1949, 2049))
+        fields.BirthYear = today.Year;
+    if (!InRange(fields.BirthMonth, 1, 12))
+        fields.BirthMonth = today.Month;
+    if (!InRange(fields.BirthDay, 1, 31))
+        fields.BirthDay = today.Day;
+    if (!InRange(fields.BirthHour, 0, 24))
+        fields.BirthHour = UnknownHour;
     return fields;
 }
 
@@ -71,11 +77,12 @@ std::string DateText(const BirthFields& fields) {
 BirthChartTexts ChartTexts(const BirthFields& fields, const LunarDate& lunar,
                            const FourPillars& pillars, const std::string& familyText) {
     BirthChartTexts chart;
-    chart.Solar = {std::to_string(fields.BirthYear) + "年", std::to_string(fields.BirthMonth) + "月",
-                   std::to_string(fields.BirthDay) + "日", std::to_string(fields.BirthHour) + "时"};
-    // The year column shows the year pillar, which turns on 1 January, as the lunar year.
-    chart.Lunar = {SexagenaryName(pillars.Year), LunarMonthText(lunar), LunarDayName(lunar.Day),
-                   BranchNameOf(pillars.Hour) + "时"};
+    chart.Solar = {std::to_string(fields.BirthYear) + "年",
+                   std::to_string(fields.BirthMonth) + "月", std::to_string(fields.BirthDay) + "日",
+                   std::to_string(fields.BirthHour) + "时"};
+    // The lunar date names its own year, which begins at 正月初一; the year pillar turns at 立春.
+    chart.Lunar = {SexagenaryName(YearSexagenary(lunar.Year)), LunarMonthText(lunar),
+                   LunarDayName(lunar.Day), BranchNameOf(pillars.Hour) + "时"};
     const std::array<SexagenaryIndex, 4> columns{pillars.Year, pillars.Month, pillars.Day,
                                                  pillars.Hour};
     for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -84,7 +91,8 @@ BirthChartTexts ChartTexts(const BirthFields& fields, const LunarDate& lunar,
         chart.HiddenElements[c] = PillarHiddenElementText(columns[c]);
         chart.NaYin[c] = NaYinName(columns[c]);
     }
-    chart.Zodiac = ZodiacName(YearBranch(fields.BirthYear));
+    // The animal of everyday use, that of the lunar year the row beside it shows.
+    chart.Zodiac = ZodiacName(YearBranch(lunar.Year));
     chart.StarSign = StarSignName(StarSignOf(fields.BirthMonth, fields.BirthDay)) + "座";
 
     int dayStem = -1;
@@ -112,7 +120,8 @@ BirthChartOutcome ComputeBirthChart(const BirthDateControls& controls, const Bir
     // to; only the step to the next day at hour 23 finds no such day.
     LunarDate lunar;
     SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay, lunar);
-    const auto pillars = ComputeFourPillars(fields.BirthYear, fields.BirthMonth, fields.BirthDay, fields.BirthHour);
+    const auto pillars =
+        ComputeFourPillars(fields.BirthYear, fields.BirthMonth, fields.BirthDay, fields.BirthHour);
     if (!pillars) {
         outcome.ErrorMessage = "无效的日期：" + DateText(fields);
         return outcome;

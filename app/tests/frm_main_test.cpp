@@ -221,7 +221,7 @@ private slots:
         QTest::newRow("23 h on new year's eve takes the next day's pillars")
             << "阳历" << "2009" << "12" << "31" << "23:00 - 23:59"
             << (QStringList{"Label83", "Label84", "Label85", "Label86", "Label87", "Label88", "Label89", "Label107"})
-            << (QStringList{"2009年", "12月", "31日", "23时", "庚寅", "十一月", "十六", "牛"});
+            << (QStringList{"2009年", "12月", "31日", "23时", "己丑", "十一月", "十六", "牛"});
     }
     void chartsTheEnteredBirthMoment() {
         QFETCH(QString, calendar);

@@ -23,11 +23,18 @@ TEST(ComputeFourPillars, KnownBirthMoments) {
     const Case cases[] = {
         {2009, 6, 23, 12, "己丑 庚午 己亥 庚午"},
         {1949, 10, 1, 12, "己丑 癸酉 甲子 庚午"},
-        {2009, 12, 31, 23, "庚寅 丙子 辛亥 戊子"},  // the next day's pillars, the new year's too
-        {2010, 1, 1, 0, "庚寅 丙子 辛亥 戊子"},
-        {2009, 2, 3, 12, "己丑 乙丑 己卯 庚午"},  // before 立春: month of the pillar year 2008
+        {2009, 12, 31, 23, "己丑 丙子 辛亥 戊子"},  // the next day's pillars, still before 立春
+        {2010, 1, 1, 0, "己丑 丙子 辛亥 戊子"},
+        {2009, 2, 3, 12, "戊子 乙丑 己卯 庚午"},  // before 立春: the pillar year 2008
+        {2009, 2, 4, 0, "戊子 乙丑 庚辰 丙子"},   // 00:30, before 立春 at 00:50
+        {2009, 2, 4, 1, "己丑 丙寅 庚辰 丁丑"},
         {2009, 2, 4, 12, "己丑 丙寅 庚辰 壬午"},
-        {2000, 1, 1, 0, "庚辰 丙子 戊午 壬子"},
+        {2009, 1, 20, 12, "戊子 乙丑 乙丑 壬午"},
+        {2000, 1, 1, 0, "己卯 丙子 戊午 壬子"},
+        // 1980's 立春 came at 00:09 on 5 February: hour 22 of the 4th is before it, and hour 23
+        // is the next day's first hour, after it.
+        {1980, 2, 4, 22, "己未 丁丑 丁未 辛亥"},
+        {1980, 2, 4, 23, "庚申 戊寅 戊申 壬子"},
     };
     for (const Case& c : cases) {
         const std::optional<FourPillars> pillars =
@@ -75,7 +82,7 @@ TEST(DaySexagenary, KnownDays) {
     EXPECT_EQ((DaySexagenary(1582, 10, 4) + 1) % 60, DaySexagenary(1582, 10, 15));
 }
 
-TEST(YearSexagenary, ChangesOnTheFirstOfJanuary) {
+TEST(YearSexagenary, FollowsTheYearNumber) {
     EXPECT_EQ(YearSexagenary(1984), 0);
     EXPECT_EQ(YearSexagenary(2000), 16);
     EXPECT_EQ(YearSexagenary(2009), 25);
@@ -99,20 +106,51 @@ TEST(SolarTermDay, KnownTerms) {
     EXPECT_DOUBLE_EQ(SolarTermDay(0, 5), SolarTermDay(1, 5));
 }
 
-TEST(SolarMonthOf, ChangesOnTheDayOfTheTerm) {
+TEST(SolarMonthOf, ChangesAtTheMomentOfTheTerm) {
+    // 2009's 节: 小寒 5 January 13:14, 立春 4 February 00:50, 惊蛰 5 March 18:47, 大雪 7 December
+    // 07:52. The birth moment is the middle of the hour.
     struct Case {
-        int year, month, day, pillarYear, solarMonth;
+        int year, month, day, hour, pillarYear, solarMonth;
     };
     const Case cases[] = {
-        {2009, 1, 5, 2008, 11},  // 2008's 小寒 fell on day 6, so the 5th is still 子 month
-        {2009, 1, 6, 2008, 12},  {2009, 2, 3, 2008, 12},   {2009, 2, 4, 2009, 1},
-        {2009, 3, 4, 2009, 1},   {2009, 3, 5, 2009, 2},    {2009, 12, 6, 2009, 10},
-        {2009, 12, 7, 2009, 11}, {2009, 12, 31, 2009, 11},
+        {2009, 1, 1, 0, 2008, 11},
+        {2009, 1, 5, 12, 2008, 11},
+        {2009, 1, 5, 13, 2008, 12},
+        {2009, 2, 3, 23, 2008, 12},
+        {2009, 2, 4, 0, 2008, 12},
+        {2009, 2, 4, 1, 2009, 1},
+        {2009, 3, 5, 18, 2009, 1},
+        {2009, 3, 5, 19, 2009, 2},
+        {2009, 12, 7, 7, 2009, 10},
+        {2009, 12, 7, 8, 2009, 11},
+        {2009, 12, 31, 23, 2009, 11},
+        {2009, 2, 31, 12, 2009, 1},  // the day it adds up to, 3 March, is before 惊蛰
     };
     for (const Case& c : cases) {
-        const SolarMonth month = SolarMonthOf(c.year, c.month, c.day);
-        EXPECT_EQ(month.PillarYear, c.pillarYear) << c.year << "-" << c.month << "-" << c.day;
-        EXPECT_EQ(month.Month, c.solarMonth) << c.year << "-" << c.month << "-" << c.day;
+        const SolarMonth month = SolarMonthOf(c.year, c.month, c.day, c.hour);
+        EXPECT_EQ(month.PillarYear, c.pillarYear)
+            << c.year << "-" << c.month << "-" << c.day << " " << c.hour;
+        EXPECT_EQ(month.Month, c.solarMonth)
+            << c.year << "-" << c.month << "-" << c.day << " " << c.hour;
+    }
+}
+
+TEST(MonthSexagenary, FirstMonthStemFollowsTheStemOfThePillarYear) {
+    struct Case {
+        int year, month, day;
+        const char* pillar;
+    };
+    // 寅 months at noon in the five kinds of year: 甲己 丙寅, 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅, 戊癸
+    // 甲寅.
+    const Case cases[] =
+        {
+            {1984, 2, 20, "丙寅"}, {1985, 2, 20, "戊寅"}, {1986, 2, 20, "庚寅"},
+            {1987, 2, 20, "壬寅"}, {1988, 2, 20, "甲寅"}, {2009, 2, 20, "丙寅"},
+            {2009, 1, 20, "乙丑"},  // still the 丑 month of the 戊子 year
+        };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SexagenaryName(MonthSexagenary(c.year, c.month, c.day, 12)), c.pillar)
+            << c.year << "-" << c.month << "-" << c.day;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "calendar/almanac.h"
 #include "chart/season_advice.h"
 
 namespace morvenda {
@@ -12,9 +13,9 @@ namespace {
 
 constexpr CivilDate Today{2026, 12, 11};
 constexpr BirthFields ProgramStart{};  // the fields before the first chart
-constexpr int HourIndexNoon = 13;       // "12:00 - 12:59"
-constexpr int HourIndexUnknown = 0;     // "未知"
-constexpr int HourIndexLate = 24;       // "23:00 - 23:59"
+constexpr int HourIndexNoon = 13;      // "12:00 - 12:59"
+constexpr int HourIndexUnknown = 0;    // "未知"
+constexpr int HourIndexLate = 24;      // "23:00 - 23:59"
 
 BirthDateControls Solar(std::string year, std::string month, std::string day, int hourIndex) {
     BirthDateControls controls;
@@ -47,8 +48,18 @@ const BirthChartTexts& ChartOf(const BirthChartOutcome& outcome) {
 
 using Row = std::array<std::string, 4>;
 
+SexagenaryIndex IndexOfName(const std::string& name) {
+    for (SexagenaryIndex index = 0; index < 60; ++index) {
+        if (SexagenaryName(index) == name) {
+            return index;
+        }
+    }
+    return -1;
+}
+
 TEST(BirthChart, SolarMidsummerNoonGivesTheFullChart) {
-    const auto outcome = ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
+    const auto outcome =
+        ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
     EXPECT_EQ(outcome.Fields, (BirthFields{2009, 6, 23, 12}));
     EXPECT_TRUE(outcome.ErrorMessage.empty());
     const auto& chart = ChartOf(outcome);
@@ -66,19 +77,22 @@ TEST(BirthChart, SolarMidsummerNoonGivesTheFullChart) {
 }
 
 TEST(BirthChart, LunarLeapMonthInputGivesTheSameChartAsItsSolarDay) {
-    const auto lunar = ComputeBirthChart(Lunar("2009", "闰五月", 0, HourIndexNoon), ProgramStart, Today);
-    const auto solar = ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
+    const auto lunar =
+        ComputeBirthChart(Lunar("2009", "闰五月", 0, HourIndexNoon), ProgramStart, Today);
+    const auto solar =
+        ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
     EXPECT_EQ(lunar.Fields, solar.Fields);
     EXPECT_EQ(ChartLabelTexts(ChartOf(lunar)), ChartLabelTexts(ChartOf(solar)));
 }
 
 TEST(BirthChart, LateHourTakesThePillarsOfTheNextDayButNotItsDate) {
-    const auto outcome = ComputeBirthChart(Solar("2009", "12", "31", HourIndexLate), ProgramStart, Today);
+    const auto outcome =
+        ComputeBirthChart(Solar("2009", "12", "31", HourIndexLate), ProgramStart, Today);
     EXPECT_EQ(outcome.Fields, (BirthFields{2009, 12, 31, 23}));
     const auto& chart = ChartOf(outcome);
     EXPECT_EQ(chart.Solar, (Row{"2009年", "12月", "31日", "23时"}));
-    EXPECT_EQ(chart.Lunar, (Row{"庚寅", "十一月", "十六", "子时"}));
-    EXPECT_EQ(chart.Pillars, (Row{"庚寅", "丙子", "辛亥", "戊子"}));
+    EXPECT_EQ(chart.Lunar, (Row{"己丑", "十一月", "十六", "子时"}));
+    EXPECT_EQ(chart.Pillars, (Row{"己丑", "丙子", "辛亥", "戊子"}));
     EXPECT_EQ(chart.Zodiac, "牛");
     EXPECT_EQ(chart.StarSign, "摩羯座");
 }
@@ -86,44 +100,100 @@ TEST(BirthChart, LateHourTakesThePillarsOfTheNextDayButNotItsDate) {
 struct DateCase {
     const char* Name;
     std::string Year, Month, Day;
+    int HourIndex;
     Row Lunar;
-    std::string MonthPillar;
+    std::string YearPillar, MonthPillar;
     std::string Zodiac;
     std::string SeasonOpening;  // how the advice begins after the day master
 };
 
 // Dates around the year's turning points: the lunar year, 立春 and the season all change on
-// different days.
+// different days. The lunar row and the animal follow the lunar year, the pillars 立春.
 TEST(BirthChart, TurningPointsOfTheYear) {
     const DateCase cases[] = {
-        {"before 立春 after the lunar new year", "1990", "02", "03",
-         {"庚午", "正月", "初八", "午时"}, "丁丑", "马", "，生于冬，"},
-        {"lunar twelfth month of the previous year", "2009", "01", "20",
-         {"己丑", "十二月", "廿五", "午时"}, "乙丑", "牛", "，生于冬，"},
+        {"before 立春 after the lunar new year",
+         "1990",
+         "02",
+         "03",
+         HourIndexNoon,
+         {"庚午", "正月", "初八", "午时"},
+         "己巳",
+         "丁丑",
+         "马",
+         "，生于冬，"},
+        {"lunar twelfth month of the previous year",
+         "2009",
+         "01",
+         "20",
+         HourIndexNoon,
+         {"戊子", "十二月", "廿五", "午时"},
+         "戊子",
+         "乙丑",
+         "鼠",
+         "，生于冬，"},
+        {"new year's day in the eleventh lunar month",
+         "2000",
+         "01",
+         "01",
+         HourIndexNoon,
+         {"己卯", "十一月", "廿五", "午时"},
+         "己卯",
+         "丙子",
+         "兔",
+         "，生于冬，"},
+        {"half an hour before 立春 at 00:50",
+         "2009",
+         "02",
+         "04",
+         HourIndexNoon - 12,
+         {"己丑", "正月", "初十", "子时"},
+         "戊子",
+         "乙丑",
+         "牛",
+         "，生于冬，"},
+        {"half an hour after 立春 at 00:50",
+         "2009",
+         "02",
+         "04",
+         HourIndexNoon - 11,
+         {"己丑", "正月", "初十", "丑时"},
+         "己丑",
+         "丙寅",
+         "牛",
+         "，生于冬，"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        const auto outcome = ComputeBirthChart(Solar(c.Year, c.Month, c.Day, HourIndexNoon), ProgramStart, Today);
+        const auto outcome =
+            ComputeBirthChart(Solar(c.Year, c.Month, c.Day, c.HourIndex), ProgramStart, Today);
         const auto& chart = ChartOf(outcome);
         EXPECT_EQ(chart.Lunar, c.Lunar);
+        EXPECT_EQ(chart.Pillars[0], c.YearPillar);
         EXPECT_EQ(chart.Pillars[1], c.MonthPillar);
+        // The year column of the element grid belongs to the same pillar.
+        EXPECT_EQ(chart.Elements[0], PillarElementText(IndexOfName(c.YearPillar)));
+        EXPECT_EQ(chart.NaYin[0], NaYinName(IndexOfName(c.YearPillar)));
         EXPECT_EQ(chart.Zodiac, c.Zodiac);
         EXPECT_NE(chart.Advice.find(c.SeasonOpening), std::string::npos) << chart.Advice;
     }
 }
 
 TEST(BirthChart, SeasonFollowsTheSolarMonthNotTheSolarTerms) {
-    const auto february = ComputeBirthChart(Solar("2009", "02", "03", HourIndexNoon), ProgramStart, Today);
-    const auto march = ComputeBirthChart(Solar("2009", "03", "01", HourIndexNoon), ProgramStart, Today);
+    const auto february =
+        ComputeBirthChart(Solar("2009", "02", "03", HourIndexNoon), ProgramStart, Today);
+    const auto march =
+        ComputeBirthChart(Solar("2009", "03", "01", HourIndexNoon), ProgramStart, Today);
     EXPECT_NE(ChartOf(february).Advice.find("生于冬"), std::string::npos);
     EXPECT_NE(ChartOf(march).Advice.find("生于春"), std::string::npos);
 }
 
 TEST(BirthChart, UnknownOrMissingHourIsChartedAsNoon) {
-    const auto noon = ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
+    const auto noon =
+        ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
     for (const int hourIndex : {HourIndexUnknown, -1}) {
         SCOPED_TRACE(hourIndex);
-        const auto outcome = ComputeBirthChart(Solar("2009", "06", "23", hourIndex), ProgramStart, Today);
+        const auto outcome =
+            ComputeBirthChart(Solar("2009", "06", "23", hourIndex), ProgramStart, Today);
         EXPECT_EQ(outcome.Fields.BirthHour, 12);
         EXPECT_EQ(ChartOf(outcome).Solar[3], "12时");
         EXPECT_EQ(ChartOf(outcome).Pillars[3], ChartOf(noon).Pillars[3]);
@@ -131,8 +201,10 @@ TEST(BirthChart, UnknownOrMissingHourIsChartedAsNoon) {
 }
 
 TEST(BirthChart, ImpossibleSolarDateIsChartedAsTheDayItAddsUpTo) {
-    const auto outcome = ComputeBirthChart(Solar("2009", "02", "31", HourIndexNoon), ProgramStart, Today);
-    const auto thirdOfMarch = ComputeBirthChart(Solar("2009", "03", "03", HourIndexNoon), ProgramStart, Today);
+    const auto outcome =
+        ComputeBirthChart(Solar("2009", "02", "31", HourIndexNoon), ProgramStart, Today);
+    const auto thirdOfMarch =
+        ComputeBirthChart(Solar("2009", "03", "03", HourIndexNoon), ProgramStart, Today);
     EXPECT_EQ(outcome.Fields, (BirthFields{2009, 2, 31, 12}));
     const auto& chart = ChartOf(outcome);
     EXPECT_EQ(chart.Solar, (Row{"2009年", "2月", "31日", "12时"}));
@@ -143,9 +215,11 @@ TEST(BirthChart, ImpossibleSolarDateIsChartedAsTheDayItAddsUpTo) {
 }
 
 TEST(BirthChart, ImpossibleSolarDateAtTheLateHourIsAnErrorNamingTheDate) {
-    const auto outcome = ComputeBirthChart(Solar("2009", "02", "31", HourIndexLate), ProgramStart, Today);
+    const auto outcome =
+        ComputeBirthChart(Solar("2009", "02", "31", HourIndexLate), ProgramStart, Today);
     EXPECT_FALSE(outcome.Chart.has_value());
-    EXPECT_NE(outcome.ErrorMessage.find("2009年2月31日"), std::string::npos) << outcome.ErrorMessage;
+    EXPECT_NE(outcome.ErrorMessage.find("2009年2月31日"), std::string::npos)
+        << outcome.ErrorMessage;
     // The fields are resolved before the chart fails, as the next run and the online test see them.
     EXPECT_EQ(outcome.Fields, (BirthFields{2009, 2, 31, 23}));
 }
@@ -183,8 +257,8 @@ TEST(BirthChart, UnreadableOrOutOfRangeFieldsFallBack) {
         BirthFields Expected;
     };
     const Case cases[] = {
-        {"", "06", "23", {2009, 6, 23, 12}},          // no year: 2009
-        {"2x09", "", "", {2009, 1, 1, 12}},           // unreadable: 2009, 1, 1
+        {"", "06", "23", {2009, 6, 23, 12}},  // no year: 2009
+        {"2x09", "", "", {2009, 1, 1, 12}},   // unreadable: 2009, 1, 1
         {"1948", "06", "23", {Today.Year, 6, 23, 12}},
         {"2050", "06", "23", {Today.Year, 6, 23, 12}},
         {"1949", "13", "32", {1949, Today.Month, Today.Day, 12}},
@@ -193,8 +267,10 @@ TEST(BirthChart, UnreadableOrOutOfRangeFieldsFallBack) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Year + "-" + c.Month + "-" + c.Day);
-        EXPECT_EQ(ComputeBirthChart(Solar(c.Year, c.Month, c.Day, HourIndexUnknown), ProgramStart, Today).Fields,
-                  c.Expected);
+        EXPECT_EQ(
+            ComputeBirthChart(Solar(c.Year, c.Month, c.Day, HourIndexUnknown), ProgramStart, Today)
+                .Fields,
+            c.Expected);
     }
 }
 
