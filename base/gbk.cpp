@@ -36,9 +36,27 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
     return output;
 }
 
+// The UTF-8 of the tag characters U+E0000 … U+E007F begins with one of these. iconv drops
+// those characters without a word, though GBK has no place for them.
+constexpr std::string_view TagCharacterStarts[] = {"\xF3\xA0\x80", "\xF3\xA0\x81"};
+
+bool HoldsTagCharacter(std::string_view utf8) {
+    for (const std::string_view start : TagCharacterStarts) {
+        if (utf8.find(start) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
-std::optional<std::string> FromUtf8(std::string_view utf8) { return Convert("GBK", "UTF-8", utf8); }
+std::optional<std::string> FromUtf8(std::string_view utf8) {
+    if (HoldsTagCharacter(utf8)) {
+        return std::nullopt;
+    }
+    return Convert("GBK", "UTF-8", utf8);
+}
 
 std::optional<std::string> ToUtf8(std::string_view gbkBytes) {
     return Convert("UTF-8", "GBK", gbkBytes);

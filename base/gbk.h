@@ -10,7 +10,7 @@
 namespace morvenda::gbk {
 
 // GBK bytes of a UTF-8 text; empty optional when the text is not valid UTF-8 or holds a
-// character GBK cannot represent.
+// character GBK cannot represent (the tag characters U+E0000 … U+E007F among them).
 std::optional<std::string> FromUtf8(std::string_view utf8);
 
 // UTF-8 text of GBK bytes; empty optional when the bytes are not valid GBK.
