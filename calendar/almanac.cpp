@@ -139,6 +139,9 @@ std::string NaYinName(SexagenaryIndex index) {
 }
 
 int StarSignOf(int month, int day) {
+    if (month < 1 || month > 12 || day < 1 || day > 31) {
+        return -1;
+    }
     // The sign before the first start the key has not reached; past the last start, 摩羯.
     const int key = month * 100 + day;
     for (int i = 0; i < 12; ++i) {

@@ -43,7 +43,8 @@ std::string PillarHiddenElementText(SexagenaryIndex index);
 // Out of range counts as 甲子.
 std::string NaYinName(SexagenaryIndex index);
 
-// Star sign 0 白羊 … 11 双鱼 of a solar month and day; every key gets one.
+// Star sign 0 白羊 … 11 双鱼 of a solar month 1 … 12 and day 1 … 31, the day taken as written
+// (2月31日 is 双鱼); -1 for any other month or day.
 int StarSignOf(int month, int day);
 // 1 … 12 from a month name, with or without a leading "闰"; 1 when unrecognised.
 int LunarMonthNumber(std::string_view text);

@@ -73,7 +73,7 @@ int LeapMonthOrZero(int year) {
 }
 
 int LeapCountOf(int year) {
-    return InRange(year) ? LeapCountTable[IndexOf(year)] : 0;
+    return InRange(year) ? LeapCountTable[IndexOf(year)] : -1;
 }
 
 }  // namespace morvenda

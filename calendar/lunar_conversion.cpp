@@ -42,13 +42,13 @@ bool InSupportedRange(int year) {
     return year >= FirstSupportedYear && year <= LastSupportedYear;
 }
 
-// Month number of a date whose lunar day is already known; negative for a leap month.
-int MonthOfLunarDay(int year, int month, int day, int lunarDay) {
+// Month number of a supported date whose day number and lunar day are already known; negative
+// for a leap month.
+int MonthOfLunarDay(int year, int month, int day, int dayNumber, int lunarDay) {
     // The lunar day itself locates the month's start. (The series' phase fraction would do
     // only for positive day numbers: it keeps its sign before the year 1.)
     const int e = lunarDay;
-    auto g =
-        Round((DayNumber(year, month, day) - LunarEpochDay - e) / SynodicMonth) - LeapCountOf(year);
+    auto g = Round((dayNumber - LunarEpochDay - e) / SynodicMonth) - LeapCountOf(year);
     g += EraShift(year) - 3;
 
     auto v = Round(RealMod(static_cast<double>(g), 12) + 1);
@@ -69,22 +69,41 @@ int MonthOfLunarDay(int year, int month, int day, int lunarDay) {
     return static_cast<int>(Round(RealMod(static_cast<double>(v - 1), 12) + 1));
 }
 
+// The lunar month (negative when leap) and day of a solar date; empty for a date that is not
+// supported or one before the series' first new moon.
+struct MonthAndDay {
+    int Month;
+    int Day;
+};
+
+std::optional<MonthAndDay> LunarMonthAndDay(int year, int month, int day) {
+    const std::optional<int> dayNumber = DayNumber(year, month, day);
+    if (!dayNumber) {
+        return std::nullopt;
+    }
+    const int lunarDay = LunarDayOf(year, month, day).Day;
+    if (lunarDay < 1) {
+        return std::nullopt;
+    }
+    return MonthAndDay{MonthOfLunarDay(year, month, day, *dayNumber, lunarDay), lunarDay};
+}
+
 }  // namespace
 
 int LunarMonthOf(int year, int month, int day) {
-    return MonthOfLunarDay(year, month, day, LunarDayOf(year, month, day).Day);
+    const std::optional<MonthAndDay> lunar = LunarMonthAndDay(year, month, day);
+    return lunar ? lunar->Month : 0;
 }
 
 bool SolarToLunarMonthDay(int year, int month, int day, int& lunarMonth, int& lunarDay,
                           bool& isLeap) {
-    if (!InSupportedRange(year)) {
+    const std::optional<MonthAndDay> lunar = LunarMonthAndDay(year, month, day);
+    if (!lunar) {
         return false;
     }
-    const int dayOfMonth = LunarDayOf(year, month, day).Day;
-    const int n = MonthOfLunarDay(year, month, day, dayOfMonth);
-    lunarMonth = std::abs(n);
-    lunarDay = dayOfMonth;
-    isLeap = n < 0;
+    lunarMonth = std::abs(lunar->Month);
+    lunarDay = lunar->Day;
+    isLeap = lunar->Month < 0;
     return true;
 }
 
@@ -120,16 +139,17 @@ int CompareLunarDates(const LunarDate& a, const LunarDate& b) {
 }
 
 bool LunarToSolar(const LunarDate& in, int& year, int& month, int& day) {
-    if (in.IsLeap && LeapMonthOrZero(in.Year) != in.Month) {
+    if (!InSupportedRange(in.Year) || in.Month < 1 || in.Month > 12 || in.Day < 1 || in.Day > 30 ||
+        (in.IsLeap && LeapMonthOrZero(in.Year) != in.Month)) {
         return false;
     }
     // Bisection over the days from 1 January of the lunar year to the end of the next solar
-    // year. The probe's lunar year is not converted again but followed from the month numbers:
-    // moving forward, a smaller month means the next year; moving back, a larger one the
-    // year before.
+    // year, or of the last supported one. The probe's lunar year is not converted again but
+    // followed from the month numbers: moving forward, a smaller month means the next year;
+    // moving back, a larger one the year before.
     enum class Direction { None, Forward, Backward };
-    int lo = DayNumber(in.Year, 1, 1);
-    int hi = DayNumber(in.Year + 1, 12, 31);
+    int lo = *DayNumber(in.Year, 1, 1);
+    int hi = in.Year < LastSupportedYear ? *DayNumber(in.Year + 1, 12, 31) : LastSupportedDayNumber;
     bool nudge = false;
     Direction direction = Direction::None;
     int guessYear = in.Year;

@@ -102,8 +102,12 @@ double MeanArgument(double k, double t, double rate, double base, double c2, dou
 }
 
 LunarDayInfo LunarDayOf(int year, int month, int day) {
+    const std::optional<int> dayNumber = DayNumber(year, month, day);
+    if (!dayNumber) {
+        return {};
+    }
+    const int date = *dayNumber;
     const Series series(year);
-    const int date = DayNumber(year, month, day);
 
     // The last new moon on or before the date, found from an estimate instead of evaluating
     // every offset: the moments grow by about a synodic month per offset.

@@ -3,6 +3,7 @@
 #include "calendar/sexagenary.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "base/arith.h"
 #include "calendar/lunar.h"
@@ -12,20 +13,23 @@ namespace morvenda {
 namespace {
 
 // Adds n when the remainder came out negative.
-int NonNegativeMod(int a, int n) {
+int NonNegativeMod(std::int64_t a, int n) {
     const auto r = static_cast<int>(Mod(a, n));
     return r < 0 ? r + n : r;
 }
 
+bool IsHourOfTheDay(int hour) {
+    return hour >= 0 && hour <= 23;
+}
+
 // The day after a date, as an ordinary date type computes it: a date that does not exist
-// (31 February, the skipped days of October 1582, years before 1) has no next day.
+// (31 February, the skipped days of October 1582, years before 1) has no next day, nor has the
+// last supported one.
 std::optional<SolarDate> NextDay(int year, int month, int day) {
-    if (year < 1 || day < 1 || day > DaysInMonth(year, month) ||
-        CalendarKindOf(year, month, day) == CalendarKind::Gap) {
-        return std::nullopt;
-    }
+    const std::optional<int> dayNumber = DayNumber(year, month, day);
     SolarDate next;
-    if (!DayNumberToDate(DayNumber(year, month, day) + 1, next.Year, next.Month, next.Day)) {
+    if (year < 1 || !dayNumber || day > DaysInMonth(year, month) ||
+        !DayNumberToDate(*dayNumber + 1, next.Year, next.Month, next.Day)) {
         return std::nullopt;
     }
     return next;
@@ -68,15 +72,21 @@ bool SplitSexagenary(SexagenaryIndex index, int& stem, int& branch) {
 }
 
 SexagenaryIndex YearSexagenary(int year) {
-    return NonNegativeMod(year > 0 ? year - 4 : year - 3, 60);
+    const std::int64_t y = year;
+    return NonNegativeMod(y > 0 ? y - 4 : y - 3, 60);
 }
 
 int YearBranch(int year) {
-    return NonNegativeMod(year > 0 ? year - 4 : year - 3, 12);
+    const std::int64_t y = year;
+    return NonNegativeMod(y > 0 ? y - 4 : y - 3, 12);
 }
 
-int PillarDayCount(int year, int month, int day) {
-    const int n = DayOfYear(year, month, day);
+std::optional<int> PillarDayCount(int year, int month, int day) {
+    const std::optional<int> dayOfYear = DayOfYear(year, month, day);
+    if (!dayOfYear) {
+        return std::nullopt;
+    }
+    const int n = *dayOfYear;
     const int a = year > 0 ? 365 * (year - 1) + n : 365 * year + n;
     if (year < 0) {
         return a - static_cast<int>(Div(3 - year, 4));
@@ -92,10 +102,14 @@ int PillarDayCount(int year, int month, int day) {
 }
 
 SexagenaryIndex DaySexagenary(int year, int month, int day) {
-    return NonNegativeMod(PillarDayCount(year, month, day) + 12, 60);
+    const std::optional<int> count = PillarDayCount(year, month, day);
+    return count ? NonNegativeMod(*count + 12, 60) : -1;
 }
 
-double SolarTermDay(int year, int term) {
+std::optional<double> SolarTermDay(int year, int term) {
+    if (year < FirstSupportedYear || year > LastSupportedYear || term < 0 || term > 25) {
+        return std::nullopt;
+    }
     // The formula counts the years before 1 one higher.
     const double y = year <= 0 ? year + 1 : year;
     const double n = term;
@@ -106,45 +120,59 @@ double SolarTermDay(int year, int term) {
     const double c =
         (1.945 * std::sin(theta) - 0.01206 * std::sin(2 * theta)) * (1.048994 - 0.00002583 * y);
     const double d = -0.0018 * std::sin(2.313908653 * y - 0.439822951 - 3.0443 * n);
-    return (a + c + d) - DayNumber(static_cast<int>(y), 1, 0) - 1721425;
+    const int lastDayOfYearBefore = *DayNumber(static_cast<int>(y), 1, 1) - 1;
+    return (a + c + d) - lastDayOfYearBefore - 1721425;
 }
 
-SolarMonth SolarMonthOf(int year, int month, int day, int hour) {
+std::optional<SolarMonth> SolarMonthOf(int year, int month, int day, int hour) {
+    const std::optional<int> dayOfYear = DayOfYear(year, month, day);
+    if (!dayOfYear || !IsHourOfTheDay(hour)) {
+        return std::nullopt;
+    }
+    // The year is supported, and so are all its terms.
+    const auto term = [year](int n) { return *SolarTermDay(year, n); };
     // The middle of the birth hour on the scale of SolarTermDay, whose floor is the day of the
     // year: the birth hour is known only to the hour.
-    const double moment = DayOfYear(year, month, day) + (hour + 0.5) / 24;
-    if (moment < SolarTermDay(year, 3)) {
+    const double moment = *dayOfYear + (hour + 0.5) / 24;
+    if (moment < term(3)) {
         // Before 立春: the last two months of the previous pillar year, split at this
         // January's 小寒.
-        return {year - 1, moment < SolarTermDay(year, 1) ? 11 : 12};
+        return SolarMonth{year - 1, moment < term(1) ? 11 : 12};
     }
     SolarMonth result{year, 1};
-    for (int i = 2; i <= 12 && moment >= SolarTermDay(year, 2 * i + 1); ++i) {
+    for (int i = 2; i <= 12 && moment >= term(2 * i + 1); ++i) {
         result.Month = i;
     }
     return result;
 }
 
 SexagenaryIndex MonthSexagenary(int year, int month, int day, int hour) {
-    return MonthPillar(SolarMonthOf(year, month, day, hour));
+    const std::optional<SolarMonth> solar = SolarMonthOf(year, month, day, hour);
+    return solar ? MonthPillar(*solar) : -1;
 }
 
 SexagenaryIndex HourSexagenary(int year, int month, int day, int hour) {
-    const auto h = static_cast<int>(Mod(hour, 24));
-    int stem = DaySexagenary(year, month, day) % 10;
+    const SexagenaryIndex dayPillar = DaySexagenary(year, month, day);
+    if (dayPillar < 0 || !IsHourOfTheDay(hour)) {
+        return -1;
+    }
+    int stem = dayPillar % 10;
     int branch = 0;
-    if (h == 23) {
+    if (hour == 23) {
         stem = (stem + 1) % 10;
     } else {
-        branch = static_cast<int>(Div(h + 1, 2));
+        branch = (hour + 1) / 2;
     }
     if (stem >= 5) {
         stem -= 5;
     }
-    return MakeSexagenary(static_cast<int>(Mod(2 * stem + branch, 10)), branch);
+    return MakeSexagenary((2 * stem + branch) % 10, branch);
 }
 
 std::optional<FourPillars> ComputeFourPillars(int year, int month, int day, int hour) {
+    if (!IsSupportedDate(year, month, day) || !IsHourOfTheDay(hour)) {
+        return std::nullopt;
+    }
     SolarDate date{year, month, day};
     if (hour == 23) {
         const std::optional<SolarDate> next = NextDay(year, month, day);
@@ -154,7 +182,8 @@ std::optional<FourPillars> ComputeFourPillars(int year, int month, int day, int 
         date = *next;
         hour = 0;
     }
-    const SolarMonth solar = SolarMonthOf(date.Year, date.Month, date.Day, hour);
+    // A supported date and hour, so every part below exists.
+    const SolarMonth solar = *SolarMonthOf(date.Year, date.Month, date.Day, hour);
     return FourPillars{YearSexagenary(solar.PillarYear), MonthPillar(solar),
                        DaySexagenary(date.Year, date.Month, date.Day),
                        HourSexagenary(date.Year, date.Month, date.Day, hour)};

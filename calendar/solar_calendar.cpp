@@ -1,5 +1,7 @@
 // Julian and Gregorian calendar rules and the continuous day count the lunar series runs on.
 
+#include <cstdint>
+
 #include "base/arith.h"
 #include "calendar/lunar.h"
 
@@ -10,7 +12,31 @@ namespace {
 // Day number of 1582-10-15, the first Gregorian day; the day before is 1582-10-04.
 constexpr int FirstGregorianDayNumber = 577736;
 
+// Day of the year of a date whose month and day are already known to be 1 … 12 and 1 … 31.
+int CheckedDayOfYear(int year, int month, int day) {
+    int result = day;
+    for (int m = 1; m < month; ++m) {
+        result += DaysInMonth(year, m);
+    }
+    return result;
+}
+
+// Day number of a supported date.
+int CheckedDayNumber(int year, int month, int day) {
+    const std::int64_t n = CheckedDayOfYear(year, month, day);
+    const std::int64_t p = year - 1;
+    if (CalendarKindOf(year, month, day) == CalendarKind::Julian) {
+        return static_cast<int>(n + 365 * p + Div(p, 4) - 2);
+    }
+    return static_cast<int>(n + 365 * p + Div(p, 4) - Div(p, 100) + Div(p, 400));
+}
+
 }  // namespace
+
+bool IsSupportedDate(int year, int month, int day) {
+    return year >= FirstSupportedYear && year <= LastSupportedYear && month >= 1 && month <= 12 &&
+           day >= 1 && day <= 31 && CalendarKindOf(year, month, day) != CalendarKind::Gap;
+}
 
 CalendarKind CalendarKindOf(int year, int month, int day) {
     if (year < 1582 || (year == 1582 && (month < 10 || (month == 10 && day <= 4)))) {
@@ -23,11 +49,12 @@ CalendarKind CalendarKindOf(int year, int month, int day) {
 }
 
 bool IsCalendarLeapYear(int year) {
+    const std::int64_t y = year;
     if (CalendarKindOf(year, 1, 1) == CalendarKind::Gregorian) {
-        return Mod(year, 4) == 0 && (Mod(year, 100) != 0 || Mod(year, 400) == 0);
+        return Mod(y, 4) == 0 && (Mod(y, 100) != 0 || Mod(y, 400) == 0);
     }
     // Before the year 0 the count is shifted so that -1, -5, -9 … are the leap years.
-    return year >= 0 ? Mod(year, 4) == 0 : Mod(year - 3, 4) == 0;
+    return y >= 0 ? Mod(y, 4) == 0 : Mod(y - 3, 4) == 0;
 }
 
 int DaysInMonth(int year, int month) {
@@ -52,44 +79,36 @@ int DaysInMonth(int year, int month) {
     }
 }
 
-int DayOfYear(int year, int month, int day) {
-    int result = day;
-    for (int m = 1; m < month; ++m) {
-        result += DaysInMonth(year, m);
+std::optional<int> DayOfYear(int year, int month, int day) {
+    if (!IsSupportedDate(year, month, day)) {
+        return std::nullopt;
     }
-    return result;
+    return CheckedDayOfYear(year, month, day);
 }
 
-int DayNumber(int year, int month, int day) {
-    const int n = DayOfYear(year, month, day);
-    const int p = year - 1;
-    switch (CalendarKindOf(year, month, day)) {
-        case CalendarKind::Julian:
-            return static_cast<int>(n + 365 * p + Div(p, 4) - 2);
-        case CalendarKind::Gregorian:
-            return static_cast<int>(n + 365 * p + Div(p, 4) - Div(p, 100) + Div(p, 400));
-        case CalendarKind::Gap:
-            break;
+std::optional<int> DayNumber(int year, int month, int day) {
+    if (!IsSupportedDate(year, month, day)) {
+        return std::nullopt;
     }
-    return 0;
+    return CheckedDayNumber(year, month, day);
 }
 
 bool DayNumberToDate(int dayNumber, int& year, int& month, int& day) {
-    if (dayNumber < 0) {
+    if (dayNumber < 0 || dayNumber > LastSupportedDayNumber) {
         return false;
     }
-    // Estimate the year, then settle it against DayNumber itself so that both calendars and
-    // the reform are inverted exactly (day 0 is 0001-01-02, Julian).
+    // Estimate the year, then settle it against the day number of 1 January so that both
+    // calendars and the reform are inverted exactly (day 0 is 0001-01-02, Julian).
     int y = 1 + static_cast<int>(dayNumber / 365.2425);
-    while (y > 1 && DayNumber(y, 1, 1) > dayNumber) {
+    while (y > 1 && CheckedDayNumber(y, 1, 1) > dayNumber) {
         --y;
     }
-    while (DayNumber(y + 1, 1, 1) <= dayNumber) {
+    while (y < LastSupportedYear && CheckedDayNumber(y + 1, 1, 1) <= dayNumber) {
         ++y;
     }
     int rest = dayNumber >= FirstGregorianDayNumber && y == 1582
-                   ? dayNumber - FirstGregorianDayNumber + DayOfYear(1582, 10, 15)
-                   : dayNumber - DayNumber(y, 1, 1) + 1;
+                   ? dayNumber - FirstGregorianDayNumber + CheckedDayOfYear(1582, 10, 15)
+                   : dayNumber - CheckedDayNumber(y, 1, 1) + 1;
     for (int m = 1; m <= 12; ++m) {
         const int length = DaysInMonth(y, m);
         if (rest <= length) {

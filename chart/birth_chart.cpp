@@ -47,7 +47,7 @@ BirthFields FixRanges(BirthFields fields, const CivilDate& today) {
         fields.BirthMonth = today.Month;
     if (!InRange(fields.BirthDay, 1, 31))
         fields.BirthDay = today.Day;
-    if (!InRange(fields.BirthHour, 0, 24))
+    if (!InRange(fields.BirthHour, 0, 23))
         fields.BirthHour = UnknownHour;
     return fields;
 }

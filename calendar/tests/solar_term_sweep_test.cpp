@@ -39,7 +39,7 @@ std::vector<TermMoment> LoadTermMoments() {
             ADD_FAILURE() << "unreadable fixture line: " << line;
             continue;
         }
-        t.Moment = DayNumber(t.Date.Year, t.Date.Month, t.Date.Day) +
+        t.Moment = DayNumber(t.Date.Year, t.Date.Month, t.Date.Day).value() +
                    (hour * 3600 + minute * 60 + second) / 86400.0;
         terms.push_back(t);
     }
@@ -59,7 +59,7 @@ constexpr double FormulaToleranceMinutes = 24;
 
 // The formula's moment on the fixture's scale (day number plus fraction).
 double FormulaMoment(const TermMoment& t) {
-    return DayNumber(t.Year, 1, 1) - 1 + SolarTermDay(t.Year, t.Term);
+    return DayNumber(t.Year, 1, 1).value() - 1 + SolarTermDay(t.Year, t.Term).value();
 }
 
 bool NearATerm(double moment) {
@@ -114,8 +114,8 @@ TEST(SolarTermDay, Every节Of1949To2049LiesWithinMinutesOfTheAlmanac) {
         EXPECT_LT(std::abs(error), FormulaToleranceMinutes) << t.Year << " term " << t.Term;
 
         // The formula's day is the almanac's unless the term comes right at midnight.
-        const int formulaDay = static_cast<int>(std::floor(SolarTermDay(t.Year, t.Term)));
-        const int almanacDay = DayOfYear(t.Date.Year, t.Date.Month, t.Date.Day);
+        const int formulaDay = static_cast<int>(std::floor(SolarTermDay(t.Year, t.Term).value()));
+        const int almanacDay = DayOfYear(t.Date.Year, t.Date.Month, t.Date.Day).value();
         if (formulaDay != almanacDay) {
             ++wrongDays;
             const double minutesFromMidnight =
@@ -133,14 +133,15 @@ TEST(SolarMonthOf, EveryHourOfEvery节DayFollowsTheAlmanacsMoment) {
     int tooClose = 0;
     int offByTheFormula = 0;
     for (const TermMoment& t : TermMoments()) {
-        const int dayNumber = DayNumber(t.Date.Year, t.Date.Month, t.Date.Day);
+        const int dayNumber = DayNumber(t.Date.Year, t.Date.Month, t.Date.Day).value();
         for (int hour = 0; hour < 24; ++hour) {
             const double moment = dayNumber + (hour + 0.5) / 24;
             const std::optional<SolarMonth> expected = AlmanacMonth(moment);
             if (!expected) {
                 continue;  // before the fixture's first term
             }
-            const SolarMonth month = SolarMonthOf(t.Date.Year, t.Date.Month, t.Date.Day, hour);
+            const SolarMonth month =
+                SolarMonthOf(t.Date.Year, t.Date.Month, t.Date.Day, hour).value();
             if (std::abs(moment - t.Moment) * MinutesPerDay < FormulaToleranceMinutes) {
                 ++tooClose;
                 offByTheFormula += month.Month != expected->Month ? 1 : 0;
@@ -162,7 +163,7 @@ TEST(SolarMonthOf, EveryHourOfEvery节DayFollowsTheAlmanacsMoment) {
 TEST(ComputeFourPillars, YearAndMonthOfEveryNoonOf1949To2049FollowTheAlmanac) {
     int days = 0;
     int tooClose = 0;
-    for (int n = DayNumber(1949, 1, 1); n <= DayNumber(2049, 12, 31); ++n) {
+    for (int n = DayNumber(1949, 1, 1).value(); n <= DayNumber(2049, 12, 31).value(); ++n) {
         int year = 0, month = 0, day = 0;
         ASSERT_TRUE(DayNumberToDate(n, year, month, day));
         ++days;

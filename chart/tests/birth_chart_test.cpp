@@ -190,7 +190,7 @@ TEST(BirthChart, SeasonFollowsTheSolarMonthNotTheSolarTerms) {
 TEST(BirthChart, UnknownOrMissingHourIsChartedAsNoon) {
     const auto noon =
         ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
-    for (const int hourIndex : {HourIndexUnknown, -1}) {
+    for (const int hourIndex : {HourIndexUnknown, -1, HourIndexLate + 1}) {
         SCOPED_TRACE(hourIndex);
         const auto outcome =
             ComputeBirthChart(Solar("2009", "06", "23", hourIndex), ProgramStart, Today);
