@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
@@ -14,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include "app/message_boxes.h"
-#include "app/program_font.h"
 
 Q_LOGGING_CATEGORY(lcMainWindow, "morvenda.window", QtWarningMsg)
 
@@ -31,7 +31,6 @@ TfrmMain::TfrmMain(MessageBoxes& messageBoxes, TodaySource today, QWidget* paren
     : QMainWindow(parent), messageBoxes_(messageBoxes), today_(today ? std::move(today) : LocalToday) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Morvenda起名软件 V1.6"));
-    setFont(ProgramFont());
 
     CreateMenus();
     auto* central = new QWidget;
@@ -79,6 +78,7 @@ void TfrmMain::FormCreate() {
     btn_Print2->setIcon(btn_Print1->icon());
     FillHourList();
     ClearChartLabels();
+    ShowNameAnalysisLink();
     connect(btn_CreateName, &QPushButton::clicked, this, [this] { btn_CreateNameClick(btn_CreateName); });
     connect(btn_SelectName, &QPushButton::clicked, this, [this] { btn_CreateNameClick(btn_SelectName); });
 }
@@ -92,6 +92,10 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
+    // Typing right after the start goes into the family name, the first thing to fill in. The
+    // window asks for the keyboard too, which a start without a window manager never hands it.
+    edt_FirstName->setFocus();
+    activateWindow();
     // The settings file restores the last input here once it is read.
     qCInfo(lcMainWindow) << "main window shown";
 }

@@ -43,6 +43,9 @@ public:
     // Empties the chart's value labels and hides its link labels.
     void ClearChartLabels();
 
+    // Shows the analysis link of the chart panel exactly while the detailed list has a row.
+    void ShowNameAnalysisLink();
+
     // Charts the moment the date controls hold. False when it cannot be charted: the error
     // has been shown, the chart stays cleared and the run must stop.
     bool ComputeBirthChart();
@@ -83,6 +86,7 @@ private:
     void FormShow();
 
     void CreateMenus();
+    void CreatePopupMenu();
     QWidget* CreateToolbar();
     QWidget* CreateInputPanel();
     QWidget* CreateChartPanel();

@@ -8,6 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
@@ -33,10 +38,8 @@ QLabel* ChartLabel(QFrame* panel, const morvenda::ChartLabelLayout& layout) {
         bold.setBold(true);
         label->setFont(bold);
     }
-    if (layout.Link) {
-        label->setStyleSheet(QStringLiteral("color: blue;"));
-        label->setCursor(Qt::PointingHandCursor);
-    }
+    // The link labels read as plain text until the web pages they open land: a label that
+    // looks clickable and does nothing misleads.
     if (layout.Width > 0) {
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(layout.X, layout.Y - 2, layout.Width, LabelHeight + 4);
@@ -60,6 +63,37 @@ QLabel* LabelOnPanel(QFrame* panel, std::string_view name) {
     return panel->findChild<QLabel*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
+int DesignedX(std::string_view name) {
+    for (const morvenda::ChartLabelLayout& layout : morvenda::ChartPanelLabels()) {
+        if (layout.Name == name) {
+            return layout.X;
+        }
+    }
+    return 0;
+}
+
+// The family-origin link repeats the typed family name, which can be as wide as six Latin
+// letters, and the analysis link follows it on the same row. Both keep their designed places
+// while they fit; a wider origin pushes the analysis link right, and when that would leave the
+// panel both move left together.
+void PlaceAdviceRowLinks(QFrame* panel) {
+    constexpr int Gap = 8;
+    constexpr int RightMargin = 4;
+    QLabel* origin = LabelOnPanel(panel, "Label36");
+    QLabel* analysis = LabelOnPanel(panel, "Label37");
+    origin->adjustSize();
+    analysis->adjustSize();
+    int originX = DesignedX("Label36");
+    int analysisX = std::max(DesignedX("Label37"), originX + origin->width() + Gap);
+    const int overflow = analysisX + analysis->width() - (PanelWidth - RightMargin);
+    if (overflow > 0) {
+        originX -= overflow;
+        analysisX -= overflow;
+    }
+    origin->move(originX, origin->y());
+    analysis->move(analysisX, analysis->y());
+}
+
 }  // namespace
 
 QWidget* TfrmMain::CreateChartPanel() {
@@ -81,6 +115,7 @@ QWidget* TfrmMain::CreateChartPanel() {
     for (const morvenda::ChartLabelLayout& layout : morvenda::ChartPanelLabels()) {
         ChartLabel(Panel4, layout);
     }
+    PlaceAdviceRowLinks(Panel4);
     return Panel4;
 }
 
@@ -120,10 +155,16 @@ bool TfrmMain::ComputeBirthChart() {
             }
         }
     }
+    PlaceAdviceRowLinks(Panel4);
     for (QLabel* label : Panel4->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (label->property("Tag").toInt() == morvenda::ChartTagLink) {
             label->show();
         }
     }
     return true;
+}
+
+void TfrmMain::ShowNameAnalysisLink() {
+    // The analysis opens the first row of the list, so it shows only while there is one.
+    LabelOnPanel(Panel4, "Label37")->setVisible(listview_Result->topLevelItemCount() > 0);
 }

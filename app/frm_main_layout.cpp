@@ -1,7 +1,6 @@
 // The main window's widget tree. Every component carries its designed name as objectName, so
 // later features and tests find it by that name.
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -10,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -74,26 +72,6 @@ constexpr std::array<const char*, 7> WelcomeLines{
     "诸先贤都道出了姓名对人的重要性"};
 
 }  // namespace
-
-void TfrmMain::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-
-    QMenu* naming = Named(bar->addMenu(QStringLiteral("起名功能")), "N1");
-    QAction* restart = Named(naming->addAction(QStringLiteral("Morvenda起名")), "N6");
-    connect(restart, &QAction::triggered, this, &TfrmMain::N6Click);
-    Named(naming->addAction(QStringLiteral("起名知识")), "N7")->setVisible(false);
-
-    Named(bar->addMenu(QStringLiteral("免费测算")), "N2");
-    Named(bar->addMenu(QStringLiteral("其他功能")), "N4");
-
-    QMenu* about = Named(bar->addMenu(QStringLiteral("关于")), "N5");
-    Named(about->addAction(QStringLiteral("使用帮助")), "N95")->setVisible(false);
-    // The web pages these open join with the browser window.
-    Named(about->addAction(QStringLiteral("软件升级")), "N96")->setEnabled(false);
-    Named(about->addAction(QStringLiteral("关于作者")), "N97")->setEnabled(false);
-    Named(about->addAction(QStringLiteral("建议反馈")), "N98")->setVisible(false);
-}
 
 QWidget* TfrmMain::CreateToolbar() {
     QFrame* panel = Panel("Panel1");
@@ -236,22 +214,13 @@ QWidget* TfrmMain::CreateDetailedListPage() {
     connect(listview_Result->header(), &QHeaderView::sectionClicked, this,
             &TfrmMain::listview_ResultColumnClick);
 
-    PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
-    QMenu* sortMenu = Named(PopupMenu1->addMenu(QStringLiteral("排序")), "N11");
-    constexpr std::array<const char*, morvenda::SortKeyCount> sortEntryNames{
-        "N89", "N90", "N99", "N100", "N101", "N102", "N103", "N104", "N105", "N106", "N107", "N108"};
-    const QStringList sortTexts = SortKeyItems();
-    for (int tag = 0; tag < morvenda::SortKeyCount; ++tag) {
-        QAction* entry = Named(sortMenu->addAction(sortTexts[tag]), sortEntryNames[tag]);
-        entry->setProperty("Tag", tag);
-        connect(entry, &QAction::triggered, this, [this, entry] { N89Click(entry); });
-    }
+    CreatePopupMenu();
     connect(listview_Result, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(listview_Result->viewport()->mapToGlobal(at));
     });
 
     QFrame* panel = Panel("Panel6");
-    cmb_sort2 = PickList("cmb_sort2", sortTexts);
+    cmb_sort2 = PickList("cmb_sort2", SortKeyItems());
     cmb_sort2->setCurrentIndex(-1);
     btn_ReturnSimple = Named(new QPushButton(QStringLiteral("简单列表")), "btn_ReturnSimple");
     btn_Print2 = Named(new QPushButton(QStringLiteral("打印")), "btn_Print2");
@@ -259,7 +228,9 @@ QWidget* TfrmMain::CreateDetailedListPage() {
     btn_AddFavorites = Named(new QPushButton(QStringLiteral("加入收藏")), "btn_AddFavorites");
     btn_AddFavorites->setEnabled(false);  // the favourites join with their own feature
     Label27 = Named(new QLabel, "Label27");
-    Label27->setStyleSheet(QStringLiteral("color: blue;"));
+    QPalette blueText = Label27->palette();
+    blueText.setColor(QPalette::WindowText, Qt::blue);
+    Label27->setPalette(blueText);
     auto* bar = new QHBoxLayout(panel);
     bar->setContentsMargins(4, 2, 4, 2);
     bar->addWidget(new QLabel(QStringLiteral("排序：")));

@@ -55,6 +55,7 @@ void TfrmMain::FillResultList() {
         }
     }
     Label27->setText(QString::fromStdString(morvenda::CountLabelText(listview_Result->topLevelItemCount())));
+    ShowNameAnalysisLink();
     FillTextList();
     SetStatusText(1, ToQString(morvenda::ListingDoneText));
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QtGlobal>
 
+#include "app/application_setup.h"
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
 #include "app/single_instance.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
         // The copy holding the place does not answer; better a second window than none.
         qWarning("The running copy does not answer at %s", qPrintable(socketPath));
     }
-    QApplication::setApplicationName(QStringLiteral("Morvenda取名软件"));
+    PrepareApplication(app);
 
     DialogMessageBoxes messageBoxes;
     TfrmMain frmMain(messageBoxes);

@@ -10,9 +10,9 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
 
-    // An information icon and one OK button.
+    // An information icon and one button, "确定".
     virtual void Information(QWidget* parent, const QString& text) = 0;
-    // A failed operation: its message, an error icon and one OK button.
+    // A failed operation: its message, an error icon and one button, "确定".
     virtual void Error(QWidget* parent, const QString& text) = 0;
 };
 

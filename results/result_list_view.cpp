@@ -36,6 +36,9 @@ void SetUpResultListView(QTreeWidget* view) {
         captions << ToQString(column.Caption);
     }
     view->setHeaderLabels(captions);
+    // The window sorts through CompareRows, never the view's own order. Turning the view's
+    // sorting off also makes the header unclickable, so the clicks are turned on after it.
+    view->setSortingEnabled(false);
     QHeaderView* header = view->header();
     header->setSectionsClickable(true);
     header->setStretchLastSection(false);
@@ -50,8 +53,6 @@ void SetUpResultListView(QTreeWidget* view) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Sorting is the window's: header clicks go through CompareRows, not the view's own order.
-    view->setSortingEnabled(false);
 }
 
 const ResultRow& RowOf(const QTreeWidgetItem* item) {

@@ -8,7 +8,7 @@ build_dir=${MORVENDA_BUILD_DIR:-$here/build}
 
 packages=(
     cmake ninja-build g++ pkgconf python3
-    qt6-base-dev
+    qt6-base-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     fonts-noto-cjk xvfb xauth
 )

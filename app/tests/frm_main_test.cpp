@@ -3,12 +3,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -18,9 +20,11 @@
 
 #include <memory>
 
+#include "app/application_setup.h"
 #include "app/family_name_validator.h"
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
+#include "app/program_font.h"
 
 namespace {
 
@@ -48,6 +52,25 @@ void Type(QWidget* widget, const QString& text) {
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(widget, &commit);
+}
+
+// A click of the left button in the middle of a header section.
+QPoint SectionCentre(const QHeaderView* header, int section) {
+    return {header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+            header->height() / 2};
+}
+
+void ClickHeader(QHeaderView* header, int section) {
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, SectionCentre(header, section));
+}
+
+// What the mouse delivers for a double click: press, release, double click, release.
+void DoubleClickHeader(QHeaderView* header, int section) {
+    const QPoint at = SectionCentre(header, section);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, at);
 }
 
 // Picks an item the way a user does, so the handler behind the list runs.
@@ -97,8 +120,21 @@ private:
         Get<QLineEdit>("edt_FirstName")->setText(family);
         Get<QPushButton>("btn_CreateName")->click();
     }
+    // Whether the column's texts are in order; zero-padded numbers order as their texts do.
+    bool IsSorted(int field, bool ascending) {
+        const QStringList texts = ColumnTexts(field);
+        for (qsizetype i = 1; i < texts.size(); ++i) {
+            const int order = QString::compare(texts[i - 1], texts[i]);
+            if (ascending ? order > 0 : order < 0) {
+                return false;
+            }
+        }
+        return true;
+    }
+    QHeaderView* ResultHeader() { return Get<QTreeWidget>("listview_Result")->header(); }
 
 private slots:
+    void initTestCase() { PrepareApplication(*qApp); }
     void init() {
         boxes = {};
         window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
@@ -124,6 +160,123 @@ private slots:
         QCOMPARE(Get<QComboBox>("cmb_Sort1")->currentIndex(), -1);
         QCOMPARE(Get<QComboBox>("cmb_sort2")->count(), 12);
         QCOMPARE(Get<QComboBox>("cmb_Hour")->currentIndex(), -1);
+    }
+
+    void typingRightAfterTheStartFillsTheFamilyName() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), Get<QLineEdit>("edt_FirstName"));
+        QTest::keyClicks(nullptr, QStringLiteral("Wang"));
+        QCOMPARE(Get<QLineEdit>("edt_FirstName")->text(), QStringLiteral("Wang"));
+    }
+
+    // The web pages, the favourites, printing and the name analysis are not built yet; their
+    // menus and items stand in place, disabled.
+    void theMenusShowTheirWholeStructure() {
+        QStringList fortuneSubmenus;
+        for (QAction* entry : Get<QMenu>("N2")->actions()) {
+            QMenu* submenu = entry->menu();
+            QVERIFY2(submenu, qPrintable(entry->text()));
+            fortuneSubmenus << submenu->title();
+            QVERIFY(!submenu->actions().isEmpty());
+            for (QAction* item : submenu->actions()) {
+                QVERIFY2(
+                    item->isSeparator() || (!item->isEnabled() && !item->objectName().isEmpty()),
+                    qPrintable(item->text()));
+            }
+        }
+        QCOMPARE(fortuneSubmenus,
+                 (QStringList{"热门测算", "免费算命", "星座运程", "生肖运程", "抽签解签",
+                              "情侣速配", "民俗预测", "择吉黄历", "趣味测算", "在线排盘"}));
+        QStringList otherItems;
+        for (QAction* item : Get<QMenu>("N4")->actions()) {
+            QVERIFY(!item->isEnabled());
+            otherItems << item->objectName() + item->text();
+        }
+        QCOMPARE(otherItems,
+                 (QStringList{"N3便民查询", "N92三字经", "N93百家姓", "N91二十四节气"}));
+        QCOMPARE(Get<QAction>("N57")->text(), QStringLiteral("诸葛神算"));
+        QCOMPARE(Get<QAction>("N37")->property("Tag").toInt(), 3);
+        for (const char* hidden : {"N7", "N95", "N98"}) {
+            QVERIFY2(!Get<QAction>(hidden)->isVisible(), hidden);
+        }
+
+        QStringList popupItems;
+        for (QAction* item : Get<QMenu>("PopupMenu1")->actions()) {
+            popupItems << item->text();
+            QCOMPARE(item->isEnabled(), item->menu() == Get<QMenu>("N11"));
+        }
+        QCOMPARE(popupItems, (QStringList{"查看名字属性", "加入收藏夹", "打印", "排序"}));
+    }
+
+    // Popup menus, labels coloured by their palette and the status bar do not inherit the main
+    // window's font; every one of them must still show the program's.
+    void everyPartOfTheWindowShowsTheProgramFont() {
+        const QString family = QFontInfo(ProgramFont()).family();
+        const QList<QWidget*> widgets{
+            Get<QLineEdit>("edt_FirstName"), Get<QLabel>("Label27"),
+            Get<QLabel>("StatusBar1Panel1"), Get<QLabel>("Label36"),
+            Get<QMenuBar>("MainMenu1"),      Get<QMenu>("N1"),
+            Get<QMenu>("PopupMenu1"),        Get<QTreeWidget>("listview_Result")};
+        for (QWidget* widget : widgets) {
+            QVERIFY2(widget->fontInfo().family() == family, qPrintable(widget->objectName()));
+        }
+    }
+
+    // Until their pages land the chart's links are plain text, and the analysis link shows only
+    // once there is a row to analyse.
+    void theChartLinksReadAsPlainText() {
+        auto* analysis = Get<QLabel>("Label37");
+        QVERIFY(analysis->isHidden());
+        RunSimple(QStringLiteral("王"));
+        QVERIFY(!analysis->isHidden());
+        const QColor plain = Get<QLabel>("Label13")->palette().color(QPalette::WindowText);
+        for (const char* link : {"Label107", "Label108", "Label32", "Label33", "Label34", "Label35",
+                                 "Label36", "Label37"}) {
+            auto* label = Get<QLabel>(link);
+            QVERIFY2(label->cursor().shape() != Qt::PointingHandCursor, link);
+            QVERIFY2(label->palette().color(QPalette::WindowText) == plain, link);
+        }
+    }
+
+    void theAdviceRowLinksNeverOverlap_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("designedPlaces");
+        QTest::newRow("one character") << QStringLiteral("王") << true;
+        QTest::newRow("two characters") << QStringLiteral("欧阳") << false;
+        QTest::newRow("three characters") << QStringLiteral("诸葛亮") << false;
+        QTest::newRow("wide Latin letters") << QStringLiteral("WWWWWW") << false;
+        QTest::newRow("capitals") << QStringLiteral("MMMMMM") << false;
+        QTest::newRow("letters and a digit") << QStringLiteral("Zhang1") << false;
+    }
+    void theAdviceRowLinksNeverOverlap() {
+        QFETCH(QString, family);
+        QFETCH(bool, designedPlaces);
+        auto* edit = Get<QLineEdit>("edt_FirstName");
+        edit->setFocus();
+        Type(edit, family);
+        QCOMPARE(edit->text(), family);
+        Get<QPushButton>("btn_CreateName")->click();
+
+        auto* origin = Get<QLabel>("Label36");
+        auto* analysis = Get<QLabel>("Label37");
+        QCOMPARE(origin->text(), QStringLiteral("[%1]姓的起源").arg(family));
+        const QRect originRect = origin->geometry();
+        const QRect analysisRect = analysis->geometry();
+        constexpr int LeastGap = 4;
+        QVERIFY2(originRect.right() + LeastGap < analysisRect.left(),
+                 qPrintable(QStringLiteral("%1 ends at %2, %3 starts at %4")
+                                .arg(origin->text())
+                                .arg(originRect.right())
+                                .arg(analysis->text())
+                                .arg(analysisRect.left())));
+        QVERIFY(originRect.width() >= origin->fontMetrics().horizontalAdvance(origin->text()));
+        QVERIFY(Get<QFrame>("Panel4")->rect().contains(analysisRect));
+        QVERIFY(originRect.left() > Get<QLabel>("Label13")->geometry().right());
+        if (designedPlaces) {
+            QCOMPARE(originRect.left(), 608);
+            QCOMPARE(analysisRect.left(), 698);
+        }
     }
 
     void enterRunsTheSimpleGenerationAndListsTheNames() {
@@ -314,42 +467,54 @@ private slots:
         QCOMPARE(dateLists[2]->currentText(), QStringLiteral("29"));
     }
 
-    void sortsByHeaderSortBoxAndPopupEntry() {
+    void headerClicksSortTheList_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<bool>("ascending");
+        QTest::newRow("first click lists the highest score first")
+            << QList<int>{1} << false << 1 << false;
+        QTest::newRow("second click reverses it") << QList<int>{1, 1} << false << 1 << true;
+        QTest::newRow("the order flips across columns") << QList<int>{1, 9} << false << 9 << true;
+        QTest::newRow("a double click sorts once") << QList<int>{1} << true << 1 << false;
+        QTest::newRow("two double clicks reverse it") << QList<int>{1, 1} << true << 1 << true;
+    }
+    void headerClicksSortTheList() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(bool, doubleClick);
+        QFETCH(int, field);
+        QFETCH(bool, ascending);
         RunSimple(QStringLiteral("王"));
         auto* view = Get<QTreeWidget>("listview_Result");
-        const auto isSorted = [this](int field, bool ascending) {
-            const QStringList texts = ColumnTexts(field);
-            for (qsizetype i = 1; i < texts.size(); ++i) {
-                const int order = QString::compare(texts[i - 1], texts[i]);
-                if (ascending ? order > 0 : order < 0) {
-                    return false;
-                }
-            }
-            return true;
-        };
-        const auto memoStartsWithFirstRow = [&] {
-            return Get<QPlainTextEdit>("mmo_NameList")->toPlainText().startsWith(view->topLevelItem(0)->text(0));
-        };
+        QVERIFY(!IsSorted(field, ascending));
 
-        // The score column holds zero-padded numbers, so text order is number order.
-        emit view->header()->sectionClicked(1);
-        QVERIFY(isSorted(1, false));
-        QVERIFY(memoStartsWithFirstRow());
-        emit view->header()->sectionClicked(1);
-        QVERIFY(isSorted(1, true));
+        for (const int section : clicks) {
+            (doubleClick ? DoubleClickHeader : ClickHeader)(ResultHeader(), section);
+        }
+        QVERIFY(IsSorted(field, ascending));
+        QVERIFY(Get<QPlainTextEdit>("mmo_NameList")
+                    ->toPlainText()
+                    .startsWith(view->topLevelItem(0)->text(0)));
+    }
+
+    void sortsBySortBoxAndPopupEntry() {
+        RunSimple(QStringLiteral("王"));
+        auto* view = Get<QTreeWidget>("listview_Result");
 
         Pick(Get<QComboBox>("cmb_Sort1"), QStringLiteral("总格"));
-        QVERIFY(isSorted(9, true));
-        QVERIFY(memoStartsWithFirstRow());
+        QVERIFY(IsSorted(9, true));
+        QVERIFY(Get<QPlainTextEdit>("mmo_NameList")
+                    ->toPlainText()
+                    .startsWith(view->topLevelItem(0)->text(0)));
 
         Get<QAction>("N101")->trigger();
         QCOMPARE(Get<QComboBox>("cmb_sort2")->currentIndex(), 4);
         QCOMPARE(Get<QComboBox>("cmb_sort2")->currentText(), QStringLiteral("外格"));
-        QVERIFY(isSorted(8, true));
+        QVERIFY(IsSorted(8, true));
 
         // A sort box leaves the order ascending, so the next header click sorts ascending too.
-        emit view->header()->sectionClicked(5);
-        QVERIFY(isSorted(5, true));
+        ClickHeader(ResultHeader(), 5);
+        QVERIFY(IsSorted(5, true));
     }
 
     void theFamilyNameEditHoldsSixGbkBytes_data() {

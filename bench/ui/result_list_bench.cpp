@@ -1,11 +1,12 @@
 // Listing a full run's candidates in the detailed list and the text list, offscreen.
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <benchmark/benchmark.h>
-
+#include "app/application_setup.h"
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
 
@@ -52,6 +53,7 @@ BENCHMARK(BM_SortByNameColumn)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    PrepareApplication(app);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
