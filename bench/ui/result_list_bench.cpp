@@ -1,6 +1,5 @@
 // Listing a full run's candidates in the detailed list and the text list, offscreen.
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -48,12 +47,3 @@ void BM_SortByNameColumn(benchmark::State& state) {
 BENCHMARK(BM_SortByNameColumn)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
