@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "app/rp_main_a.h"
+#include "app/rp_main_b.h"
 #include "chart/birth_chart.h"
 #include "naming/candidate_lists.h"
 #include "naming/generation.h"
@@ -75,6 +77,10 @@ public slots:
     void cmb_Sort1Click(QComboBox* sender);
     void N89Click(QAction* sender);
 
+    // The printed lists, each in the modal print preview; N10 prints the detailed list too.
+    void btn_Print1Click();
+    void btn_Print2Click();
+
     // A later start of the program asked this copy to come to the front.
     void ActivationMessageReceived();
 
@@ -113,6 +119,8 @@ private:
     morvenda::CandidateList candidates_;
     morvenda::NameGenerator generator_;
     bool shownOnce_ = false;
+    Trp_MainA rp_MainA;
+    Trp_MainB rp_MainB;
 
     QToolButton* sbtn_Qiming = nullptr;
     QToolButton* sbtn_Favorites = nullptr;

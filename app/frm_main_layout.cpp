@@ -186,7 +186,6 @@ QWidget* TfrmMain::CreateTextListPage() {
     cmb_Sort1->setCurrentIndex(-1);
     btn_ShowNameProperty = Named(new QPushButton(QStringLiteral("详细列表")), "btn_ShowNameProperty");
     btn_Print1 = Named(new QPushButton(StandardIcon(QStyle::SP_FileIcon), QStringLiteral("打印")), "btn_Print1");
-    btn_Print1->setEnabled(false);  // printing joins with the reports
     auto* bar = new QHBoxLayout(panel);
     bar->setContentsMargins(4, 2, 4, 2);
     bar->addWidget(new QLabel(QStringLiteral("排序：")));
@@ -196,6 +195,7 @@ QWidget* TfrmMain::CreateTextListPage() {
     bar->addStretch();
     connect(cmb_Sort1, &QComboBox::activated, this, [this] { cmb_Sort1Click(cmb_Sort1); });
     connect(btn_ShowNameProperty, &QPushButton::clicked, this, &TfrmMain::btn_ShowNamePropertyClick);
+    connect(btn_Print1, &QPushButton::clicked, this, &TfrmMain::btn_Print1Click);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -224,7 +224,6 @@ QWidget* TfrmMain::CreateDetailedListPage() {
     cmb_sort2->setCurrentIndex(-1);
     btn_ReturnSimple = Named(new QPushButton(QStringLiteral("简单列表")), "btn_ReturnSimple");
     btn_Print2 = Named(new QPushButton(QStringLiteral("打印")), "btn_Print2");
-    btn_Print2->setEnabled(false);  // printing joins with the reports
     btn_AddFavorites = Named(new QPushButton(QStringLiteral("加入收藏")), "btn_AddFavorites");
     btn_AddFavorites->setEnabled(false);  // the favourites join with their own feature
     Label27 = Named(new QLabel, "Label27");
@@ -242,6 +241,7 @@ QWidget* TfrmMain::CreateDetailedListPage() {
     bar->addWidget(btn_AddFavorites);
     connect(cmb_sort2, &QComboBox::activated, this, [this] { cmb_Sort1Click(cmb_sort2); });
     connect(btn_ReturnSimple, &QPushButton::clicked, this, &TfrmMain::btn_ReturnSimpleClick);
+    connect(btn_Print2, &QPushButton::clicked, this, &TfrmMain::btn_Print2Click);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

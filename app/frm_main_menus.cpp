@@ -169,10 +169,10 @@ void TfrmMain::CreateMenus() {
 void TfrmMain::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    // The name analysis, the favourites and printing join with their own features.
+    // The name analysis and the favourites join with their own features.
     AddPendingItem(PopupMenu1, {"N8", "查看名字属性"});
     AddPendingItem(PopupMenu1, {"N9", "加入收藏夹"});
-    AddPendingItem(PopupMenu1, {"N10", "打印"});
+    connect(AddItem(PopupMenu1, {"N10", "打印"}), &QAction::triggered, this, &TfrmMain::btn_Print2Click);
 
     QMenu* sortMenu = PopupMenu1->addMenu(QStringLiteral("排序"));
     sortMenu->setObjectName(QStringLiteral("N11"));

@@ -2,25 +2,28 @@
 
 #include <QStringList>
 
-namespace {
-
-QFont WithFamilies() {
+QFont ProgramFontNamed(std::string_view name) {
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC")});
+    if (name == "楷体_GB2312") {
+        font.setFamilies({QStringLiteral("KaiTi_GB2312"), QStringLiteral("楷体_GB2312"),
+                          QStringLiteral("KaiTi"), QStringLiteral("AR PL KaitiM GB"),
+                          QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    } else {
+        font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"),
+                          QStringLiteral("AR PL SungtiL GB"), QStringLiteral("Noto Serif CJK SC"),
+                          QStringLiteral("Noto Sans CJK SC")});
+    }
     return font;
 }
 
-}  // namespace
-
 QFont ProgramFont() {
-    QFont font = WithFamilies();
+    QFont font = ProgramFontNamed("宋体");
     font.setPointSize(9);
     return font;
 }
 
 QFont ProgramFontOfPixelSize(int pixels) {
-    QFont font = WithFamilies();
+    QFont font = ProgramFontNamed("宋体");
     font.setPixelSize(pixels);
     return font;
 }

@@ -10,7 +10,8 @@ packages=(
     cmake ninja-build g++ pkgconf python3
     qt6-base-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
-    fonts-noto-cjk xvfb xauth
+    fonts-noto-cjk fonts-arphic-gbsn00lp fonts-arphic-gkai00mp xvfb xauth
+    poppler-utils
 )
 
 install_missing() {

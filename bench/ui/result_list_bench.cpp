@@ -1,12 +1,10 @@
 // Listing a full run's candidates in the detailed list and the text list, offscreen.
 
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/application_setup.h"
+#include <benchmark/benchmark.h>
+
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
 
@@ -49,13 +47,3 @@ void BM_SortByNameColumn(benchmark::State& state) {
 BENCHMARK(BM_SortByNameColumn)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    PrepareApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
