@@ -13,6 +13,7 @@
 #include "chart/birth_chart.h"
 #include "naming/candidate_lists.h"
 #include "naming/generation.h"
+#include "results/listed_rows.h"
 
 class MessageBoxes;
 class QAction;
@@ -25,7 +26,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
+class ResultListModel;
 class QWidget;
 
 class TfrmMain : public QMainWindow {
@@ -58,6 +60,8 @@ public:
     void FillTextList();
 
     const morvenda::CandidateList& Candidates() const { return candidates_; }
+    // The detailed list's rows in the order it shows them.
+    const morvenda::ListedRows& Rows() const { return listedRows_; }
 
 public slots:
     // The generation run behind both generation buttons; the sender tells the mode.
@@ -117,6 +121,7 @@ private:
     morvenda::BirthFields Birth;
     bool SortAscending = false;
     morvenda::CandidateList candidates_;
+    morvenda::ListedRows listedRows_;
     morvenda::NameGenerator generator_;
     bool shownOnce_ = false;
     Trp_MainA rp_MainA;
@@ -144,7 +149,8 @@ private:
     QComboBox* cmb_Sort1 = nullptr;
     QPushButton* btn_ShowNameProperty = nullptr;
     QPushButton* btn_Print1 = nullptr;
-    QTreeWidget* listview_Result = nullptr;
+    QTreeView* listview_Result = nullptr;
+    ResultListModel* resultModel_ = nullptr;
     QComboBox* cmb_sort2 = nullptr;
     QPushButton* btn_ReturnSimple = nullptr;
     QPushButton* btn_Print2 = nullptr;

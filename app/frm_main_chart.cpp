@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <array>
@@ -166,5 +165,5 @@ bool TfrmMain::ComputeBirthChart() {
 
 void TfrmMain::ShowNameAnalysisLink() {
     // The analysis opens the first row of the list, so it shows only while there is one.
-    LabelOnPanel(Panel4, "Label37")->setVisible(listview_Result->topLevelItemCount() > 0);
+    LabelOnPanel(Panel4, "Label37")->setVisible(listedRows_.Count() > 0);
 }

@@ -15,7 +15,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <array>
@@ -24,7 +24,8 @@
 #include "app/frm_main.h"
 #include "app/program_font.h"
 #include "app/qt_text.h"
-#include "results/result_list_view.h"
+#include "app/result_list_model.h"
+#include "app/result_list_view.h"
 #include "results/row_sorting.h"
 
 namespace {
@@ -207,8 +208,9 @@ QWidget* TfrmMain::CreateTextListPage() {
 
 QWidget* TfrmMain::CreateDetailedListPage() {
     QWidget* page = Named(new QWidget, "TabSheet6");
-    listview_Result = Named(new QTreeWidget, "listview_Result");
-    morvenda::SetUpResultListView(listview_Result);
+    listview_Result = Named(new QTreeView, "listview_Result");
+    resultModel_ = new ResultListModel(listedRows_, this);
+    SetUpResultListView(listview_Result, resultModel_);
     listview_Result->setToolTip(QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
     listview_Result->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(listview_Result->header(), &QHeaderView::sectionClicked, this,

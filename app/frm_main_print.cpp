@@ -2,13 +2,11 @@
 // print preview and tells the user in the status bar meanwhile.
 
 #include <QPlainTextEdit>
-#include <QTreeWidget>
 
 #include "app/frm_main.h"
 #include "app/qt_text.h"
 #include "app/report_preview.h"
 #include "results/banded_report.h"
-#include "results/result_list_view.h"
 #include "results/simple_list_report.h"
 
 void TfrmMain::btn_Print1Click() {
@@ -21,8 +19,7 @@ void TfrmMain::btn_Print1Click() {
 
 void TfrmMain::btn_Print2Click() {
     SetStatusText(1, ToQString(morvenda::PrintingStatusText));
-    // RowsInViewOrder is the one place that gathers the listed rows in display order.
-    rp_MainB.Prepare(morvenda::RowsInViewOrder(listview_Result));
+    rp_MainB.Prepare(listedRows_.InDisplayOrder());
     ShowPrintPreview(rp_MainB, this);
     SetStatusText(1, QString());
 }

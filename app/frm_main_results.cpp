@@ -1,5 +1,5 @@
 // The result pages: listing the CandidateList as rows and as plain text, and sorting the rows.
-// Every text shown here comes from the results core.
+// The rows live in the core; the detailed list shows them through its model.
 
 #include <QAction>
 #include <QComboBox>
@@ -8,12 +8,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include <utility>
+#include <vector>
 
 #include "app/frm_main.h"
 #include "app/qt_text.h"
+#include "app/result_list_model.h"
+#include "app/result_list_view.h"
 #include "results/listing_texts.h"
-#include "results/result_list_view.h"
 #include "results/result_row.h"
 #include "results/row_sorting.h"
 
@@ -33,10 +37,14 @@ void TfrmMain::FillResultList() {
         ShowPage(pc_Result, 1);
     }
     {
-        morvenda::SuspendedUpdates suspended(listview_Result);
-        listview_Result->clear();
-        const morvenda::RowFamily typedFamily{edt_FirstName->text().toStdString(), FamilyChar1, FamilyChar2,
-                                              FamilyIndex1, FamilyIndex2};
+        SuspendedUpdates suspended(listview_Result);
+        resultModel_->Clear();
+        const morvenda::RowFamily typedFamily{edt_FirstName->text().toStdString(), FamilyChar1,
+                                              FamilyChar2, FamilyIndex1, FamilyIndex2};
+        // Rows reach the model in batches, each complete before the window breathes, so that
+        // whatever runs meanwhile sees exactly the rows listed so far.
+        std::vector<morvenda::ResultRow> batch;
+        batch.reserve(morvenda::ProgressRowInterval);
         for (int i = 0; i < candidates_.Count; ++i) {
             morvenda::RowFamily family = typedFamily;
             if (FavoritesMode) {
@@ -46,25 +54,26 @@ void TfrmMain::FillResultList() {
                 FamilyIndex1 = family.Index1;
                 FamilyIndex2 = family.Index2;
             }
-            listview_Result->addTopLevelItem(
-                new morvenda::ResultItem(morvenda::BuildResultRow(candidates_.NameCodes[i], family)));
+            batch.push_back(morvenda::BuildResultRow(candidates_.NameCodes[i], family));
             if (morvenda::IsProgressRow(i)) {
-                SetStatusText(1, QString::fromStdString(morvenda::ProgressText(i)));
+                resultModel_->Append(std::exchange(batch, {}));
+                SetStatusText(1, ToQString(morvenda::ProgressText(i)));
                 LetWindowBreathe();
             }
         }
+        resultModel_->Append(std::move(batch));
     }
-    Label27->setText(QString::fromStdString(morvenda::CountLabelText(listview_Result->topLevelItemCount())));
+    Label27->setText(ToQString(morvenda::CountLabelText(listedRows_.Count())));
     ShowNameAnalysisLink();
     FillTextList();
     SetStatusText(1, ToQString(morvenda::ListingDoneText));
 }
 
 void TfrmMain::FillTextList() {
-    const std::vector<morvenda::ResultRow> rows = morvenda::RowsInViewOrder(listview_Result);
     QString text;
-    for (const std::string& line : morvenda::TextListLines(rows, candidates_.Count)) {
-        text += QString::fromStdString(line);
+    for (const std::string& line :
+         morvenda::TextListLines(listedRows_.InDisplayOrder(), candidates_.Count)) {
+        text += ToQString(line);
         text += QLatin1Char('\n');
     }
     text.chop(1);
@@ -73,7 +82,7 @@ void TfrmMain::FillTextList() {
 }
 
 void TfrmMain::listview_ResultColumnClick(int column) {
-    morvenda::SortResultItems(listview_Result, column, SortAscending);
+    resultModel_->Sort(column, SortAscending);
     SortAscending = !SortAscending;
     FillTextList();
 }
@@ -84,7 +93,7 @@ void TfrmMain::cmb_Sort1Click(QComboBox* sender) {
         return;
     }
     SortAscending = true;
-    morvenda::SortResultItems(listview_Result, morvenda::SortKeyMap[static_cast<std::size_t>(item)], true);
+    resultModel_->Sort(morvenda::SortKeyMap[static_cast<std::size_t>(item)], true);
     FillTextList();
 }
 

@@ -80,9 +80,11 @@ ResultRow BuildResultRow(NameCode code, const RowFamily& family) {
     ResultRow row;
     row.Code = code;
     row.Family = MakeFamilyCode(chars.Family1, chars.Family2);
+    row.Grids = grids;
+    row.Score = NameScore(grids);
     auto& f = row.Fields;
     f[0] = family.Text + NameCodeToText(code);
-    f[1] = ScoreText(NameScore(grids));
+    f[1] = ScoreText(row.Score);
     for (const int index : {chars.Family1, chars.Family2, chars.Given1, chars.Given2}) {
         f[2] += ElementName(ElementByMeaning(index));
     }

@@ -1,14 +1,9 @@
 #pragma once
 // One row of the detailed result list: a name, its evaluation and the family it was evaluated
-// with. Field 0 is the caption; fields 1 … 9 have columns, fields 10 … 15 are kept for sorting,
-// printing and the favourites but never shown. A field's number is also its sort key.
-//
-// Usage (window side, inside the fill loop):
-//     RowFamily family = FavoritesMode ? FamilyFromCode(favoriteFamilyCodes[i])
-//                                      : the FamilyName the run read from the edit;
-//     ResultRow row = BuildResultRow(candidates[i], family);
-//     item caption <- row.Fields[0], sub-items <- row.Fields[1 … 15]; keep row.Family.
-// The list view's columns are in ResultColumns().
+// with, as values and as the texts the list shows. Field 0 is the caption; fields 1 … 9 have
+// columns, fields 10 … 15 are kept for sorting, printing and the favourites but never shown. A
+// field's number is also its sort key. A listing evaluates each candidate under the family the
+// run read from the edit, or in favourites mode under FamilyFromCode of its saved family code.
 
 #include <array>
 #include <cstdint>
@@ -17,6 +12,7 @@
 #include <string_view>
 
 #include "dict/char_table.h"
+#include "evaluation/five_grids.h"
 #include "naming/candidate_lists.h"
 #include "naming/family_name.h"
 
@@ -40,9 +36,12 @@ struct ResultRow {
     std::array<std::string, ResultFieldCount> Fields;
     NameCode Code = 0;
     FamilyCode Family = 0;  // the family pair the row was evaluated with
+    FiveGrids Grids;
+    double Score = 0;      // field 1 before rounding to two decimals
+    bool Checked = false;  // the row's check box in the detailed list
 };
 
-// Evaluates a candidate under a family and formats every field.
+// Evaluates a candidate under a family and formats every field; the row starts unchecked.
 ResultRow BuildResultRow(NameCode code, const RowFamily& family);
 
 enum class ColumnAlignment { Left, Center };

@@ -60,8 +60,7 @@ int CompareRows(const ResultRow& a, const ResultRow& b, int field, bool ascendin
     return ascending ? order : -order;
 }
 
-void SortRows(std::span<ResultRow> rows, int field, bool ascending) {
-    // Each row's key is encoded once rather than at every comparison.
+std::vector<std::size_t> SortRows(std::span<ResultRow> rows, int field, bool ascending) {
     std::vector<std::string> keys;
     keys.reserve(rows.size());
     for (const ResultRow& row : rows) {
@@ -79,6 +78,7 @@ void SortRows(std::span<ResultRow> rows, int field, bool ascending) {
         sorted.push_back(std::move(rows[index]));
     }
     std::move(sorted.begin(), sorted.end(), rows.begin());
+    return order;
 }
 
 }  // namespace morvenda

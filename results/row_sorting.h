@@ -2,16 +2,12 @@
 // Ordering of result rows: by the GBK bytes of one field, ASCII letters folded to upper case,
 // a text before every longer text it is a prefix of. Numbers order correctly only because the
 // rows hold them zero-padded.
-//
-// Usage (window side):
-//     header click on column c: SortRows(rows, c, sortAscending); sortAscending = !sortAscending;
-//     sort box / popup entry k:  sortAscending = true; SortRows(rows, SortKeyMap[k], true);
-//     then rebuild the text list from the rows in their new order.
-// A list control with its own sort can call CompareRows directly instead of SortRows.
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "results/result_row.h"
 
@@ -29,7 +25,9 @@ std::span<const std::string_view, SortKeyCount> SortKeyTexts();
 // order negates the byte comparison.
 int CompareRows(const ResultRow& a, const ResultRow& b, int field, bool ascending);
 
-// Reorders the rows by CompareRows on the field; rows that compare equal keep their order.
-void SortRows(std::span<ResultRow> rows, int field, bool ascending);
+// Reorders the rows by CompareRows on the field; rows that compare equal keep their order. Each
+// row's key is encoded once, not at every comparison. Returns, for every new position, the
+// position its row held before.
+std::vector<std::size_t> SortRows(std::span<ResultRow> rows, int field, bool ascending);
 
 }  // namespace morvenda

@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <functional>
 #include <memory>
 
@@ -103,7 +103,7 @@ class FrmMainPrintTest : public QObject {
         QTest::mouseClick(Get<QPushButton>("btn_CreateName"), Qt::LeftButton);
     }
 
-    int RowCount() { return Get<QTreeWidget>("listview_Result")->topLevelItemCount(); }
+    int RowCount() { return Get<QTreeView>("listview_Result")->model()->rowCount(); }
 
     QString StatusText() { return Get<QLabel>("StatusBar1Panel1")->text(); }
 
@@ -201,10 +201,10 @@ class FrmMainPrintTest : public QObject {
         const int scoreItem = sortBox->findText(QStringLiteral("格局评分"));
         sortBox->setCurrentIndex(scoreItem);
         emit sortBox->activated(scoreItem);
-        auto* view = Get<QTreeWidget>("listview_Result");
-        const int rows = view->topLevelItemCount();
-        const QString first = view->topLevelItem(0)->text(0);
-        const QString last = view->topLevelItem(rows - 1)->text(0);
+        const QAbstractItemModel* list = Get<QTreeView>("listview_Result")->model();
+        const int rows = list->rowCount();
+        const QString first = list->index(0, 0).data().toString();
+        const QString last = list->index(rows - 1, 0).data().toString();
 
         const QString pdf = QDir(home.path()).filePath(QStringLiteral("detailed.pdf"));
         QString offered;

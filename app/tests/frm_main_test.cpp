@@ -15,9 +15,12 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/application_setup.h"
@@ -108,11 +111,16 @@ private:
         }
         return texts;
     }
+    QTreeView* ResultList() { return Get<QTreeView>("listview_Result"); }
+    int RowCount() { return ResultList()->model()->rowCount(); }
+    // What the detailed list shows in a cell.
+    QString Cell(int row, int field) {
+        return ResultList()->model()->index(row, field).data().toString();
+    }
     QStringList ColumnTexts(int field) {
-        auto* view = Get<QTreeWidget>("listview_Result");
         QStringList texts;
-        for (int row = 0; row < view->topLevelItemCount(); ++row) {
-            texts << view->topLevelItem(row)->text(field);
+        for (int row = 0; row < RowCount(); ++row) {
+            texts << Cell(row, field);
         }
         return texts;
     }
@@ -131,7 +139,28 @@ private:
         }
         return true;
     }
-    QHeaderView* ResultHeader() { return Get<QTreeWidget>("listview_Result")->header(); }
+    QHeaderView* ResultHeader() { return ResultList()->header(); }
+    // Clicks a row's check box where the view draws it.
+    void ClickCheckBox(int row) {
+        QTreeView* view = ResultList();
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.rect = view->visualRect(view->model()->index(row, 0));
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QRect box =
+            view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, box.center());
+    }
+    QStringList CheckedCaptions() {
+        QStringList captions;
+        for (int row = 0; row < RowCount(); ++row) {
+            if (ResultList()->model()->index(row, 0).data(Qt::CheckStateRole).toInt() ==
+                Qt::Checked) {
+                captions << Cell(row, 0);
+            }
+        }
+        return captions;
+    }
 
 private slots:
     void initTestCase() { PrepareApplication(*qApp); }
@@ -214,11 +243,10 @@ private slots:
     // window's font; every one of them must still show the program's.
     void everyPartOfTheWindowShowsTheProgramFont() {
         const QString family = QFontInfo(ProgramFont()).family();
-        const QList<QWidget*> widgets{
-            Get<QLineEdit>("edt_FirstName"), Get<QLabel>("Label27"),
-            Get<QLabel>("StatusBar1Panel1"), Get<QLabel>("Label36"),
-            Get<QMenuBar>("MainMenu1"),      Get<QMenu>("N1"),
-            Get<QMenu>("PopupMenu1"),        Get<QTreeWidget>("listview_Result")};
+        const QList<QWidget*> widgets{Get<QLineEdit>("edt_FirstName"), Get<QLabel>("Label27"),
+                                      Get<QLabel>("StatusBar1Panel1"), Get<QLabel>("Label36"),
+                                      Get<QMenuBar>("MainMenu1"),      Get<QMenu>("N1"),
+                                      Get<QMenu>("PopupMenu1"),        ResultList()};
         for (QWidget* widget : widgets) {
             QVERIFY2(widget->fontInfo().family() == family, qPrintable(widget->objectName()));
         }
@@ -298,8 +326,8 @@ private slots:
         QCOMPARE(Text("Label36"), QStringLiteral("[王]姓的起源"));
         QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 1);
 
-        auto* view = Get<QTreeWidget>("listview_Result");
-        const int rows = view->topLevelItemCount();
+        auto* view = ResultList();
+        const int rows = RowCount();
         QVERIFY(rows > 0);
         QVERIFY(view->updatesEnabled());
         QCOMPARE(Text("Label27"), QStringLiteral("查询一共获得 %1 个名字").arg(rows));
@@ -308,7 +336,7 @@ private slots:
         }
         const QStringList memo = Get<QPlainTextEdit>("mmo_NameList")->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(memo.mid(memo.size() - 2), (QStringList{" ", QStringLiteral("查询共取得 %1 个名字").arg(rows)}));
-        QVERIFY(memo.first().startsWith(view->topLevelItem(0)->text(0) + QStringLiteral("  ")));
+        QVERIFY(memo.first().startsWith(Cell(0, 0) + QStringLiteral("  ")));
         QCOMPARE(Text("StatusBar1Panel1"), QStringLiteral("双击网格标题栏进行排序，双击记录行可分析姓名"));
 
         QTest::keyClick(view, Qt::Key_Escape);
@@ -402,7 +430,7 @@ private slots:
 
     void anImpossibleDateAt23hStopsTheRunWithTheChartCleared() {
         RunSimple(QStringLiteral("王"));
-        const int rowsBefore = Get<QTreeWidget>("listview_Result")->topLevelItemCount();
+        const int rowsBefore = RowCount();
         Pick(Get<QComboBox>("cmb_Month"), "02");
         Pick(Get<QComboBox>("cmb_Day"), "31");
         Pick(Get<QComboBox>("cmb_Hour"), "23:00 - 23:59");
@@ -415,8 +443,8 @@ private slots:
         for (const QString& link : LinkLabels) {
             QVERIFY(Get<QLabel>(link.toLatin1().constData())->isHidden());
         }
-        QCOMPARE(Get<QTreeWidget>("listview_Result")->topLevelItemCount(), rowsBefore);
-        QVERIFY(Get<QTreeWidget>("listview_Result")->topLevelItem(0)->text(0).startsWith(QStringLiteral("王")));
+        QCOMPARE(RowCount(), rowsBefore);
+        QVERIFY(Cell(0, 0).startsWith(QStringLiteral("王")));
     }
 
     void theLunarCalendarListsTheLeapMonth() {
@@ -486,27 +514,64 @@ private slots:
         QFETCH(int, field);
         QFETCH(bool, ascending);
         RunSimple(QStringLiteral("王"));
-        auto* view = Get<QTreeWidget>("listview_Result");
         QVERIFY(!IsSorted(field, ascending));
 
         for (const int section : clicks) {
             (doubleClick ? DoubleClickHeader : ClickHeader)(ResultHeader(), section);
         }
         QVERIFY(IsSorted(field, ascending));
-        QVERIFY(Get<QPlainTextEdit>("mmo_NameList")
-                    ->toPlainText()
-                    .startsWith(view->topLevelItem(0)->text(0)));
+        QVERIFY(Get<QPlainTextEdit>("mmo_NameList")->toPlainText().startsWith(Cell(0, 0)));
+    }
+
+    void theDetailedListShowsItsColumnsAndTooltip() {
+        const QStringList captions{"姓名", "格局评分", "五行格局", "笔画组合[简]", "笔画组合[繁]",
+                                   "天格", "人格",     "地格",     "外格",         "总格"};
+        const QList<int> widths{100, 70, 75, 85, 85, 50, 50, 50, 50, 50};
+        QCOMPARE(ResultList()->model()->columnCount(), captions.size());
+        for (int column = 0; column < captions.size(); ++column) {
+            QCOMPARE(ResultList()->model()->headerData(column, Qt::Horizontal).toString(),
+                     captions[column]);
+            QCOMPARE(ResultHeader()->sectionSize(column), widths[column]);
+        }
+        QCOMPARE(ResultList()->toolTip(), QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
+    }
+
+    void checkMarksAndTheSelectionStayWithTheirRowsWhenSorted() {
+        RunSimple(QStringLiteral("王"));
+        ClickCheckBox(0);
+        ClickCheckBox(2);
+        ClickCheckBox(3);
+        ClickCheckBox(3);
+        QStringList checked{Cell(0, 0), Cell(2, 0)};
+        QCOMPARE(CheckedCaptions(), checked);
+        const QString selected = Cell(4, 0);
+        QTest::mouseClick(ResultList()->viewport(), Qt::LeftButton, {},
+                          ResultList()->visualRect(ResultList()->model()->index(4, 3)).center());
+
+        ClickHeader(ResultHeader(), 0);
+        QStringList nowChecked = CheckedCaptions();
+        QCOMPARE(nowChecked.size(), 2);
+        std::sort(checked.begin(), checked.end());
+        std::sort(nowChecked.begin(), nowChecked.end());
+        QCOMPARE(nowChecked, checked);
+        const QModelIndexList selection = ResultList()->selectionModel()->selectedRows();
+        QCOMPARE(selection.size(), 1);
+        QCOMPARE(Cell(selection.first().row(), 0), selected);
+
+        // The core holds the marks the user set, in the order the list shows them.
+        QStringList coreChecked;
+        for (const int position : window->Rows().CheckedPositions()) {
+            coreChecked << QString::fromStdString(window->Rows().At(position).Fields[0]);
+        }
+        QCOMPARE(coreChecked, CheckedCaptions());
     }
 
     void sortsBySortBoxAndPopupEntry() {
         RunSimple(QStringLiteral("王"));
-        auto* view = Get<QTreeWidget>("listview_Result");
 
         Pick(Get<QComboBox>("cmb_Sort1"), QStringLiteral("总格"));
         QVERIFY(IsSorted(9, true));
-        QVERIFY(Get<QPlainTextEdit>("mmo_NameList")
-                    ->toPlainText()
-                    .startsWith(view->topLevelItem(0)->text(0)));
+        QVERIFY(Get<QPlainTextEdit>("mmo_NameList")->toPlainText().startsWith(Cell(0, 0)));
 
         Get<QAction>("N101")->trigger();
         QCOMPARE(Get<QComboBox>("cmb_sort2")->currentIndex(), 4);

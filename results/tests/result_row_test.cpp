@@ -33,6 +33,9 @@ TEST(ResultRow, EveryFieldOfATwoCharacterName) {
     EXPECT_EQ(row.Fields, expected);
     EXPECT_EQ(row.Code, code);
     EXPECT_EQ(row.Family, MakeFamilyCode(Row("李"), CharCount));
+    EXPECT_EQ(row.Grids, (FiveGrids{8, 15, 20, 13, 27}));
+    EXPECT_DOUBLE_EQ(row.Score, 72.75);
+    EXPECT_FALSE(row.Checked);
 }
 
 TEST(ResultRow, StrokeCombinationsShowEveryPresentFamilyCharacterAndAlwaysTwoGivenOnes) {
