@@ -2,12 +2,6 @@
 // Ordering of result rows: by the GBK bytes of one field, ASCII letters folded to upper case,
 // a text before every longer text it is a prefix of. Numbers order correctly only because the
 // rows hold them zero-padded.
-//
-// Usage (window side):
-//     header click on column c: SortRows(rows, c, sortAscending); sortAscending = !sortAscending;
-//     sort box / popup entry k:  sortAscending = true; SortRows(rows, SortKeyMap[k], true);
-//     then rebuild the text list from the rows in their new order.
-// A list control with its own sort can call CompareRows directly instead of SortRows.
 
 #include <array>
 #include <span>
