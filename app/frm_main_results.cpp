@@ -35,7 +35,7 @@ void TfrmMain::FillResultList() {
     {
         morvenda::SuspendedUpdates suspended(listview_Result);
         listview_Result->clear();
-        const morvenda::RowFamily typedFamily{edt_FirstName->text().toStdString(), FamilyChar1, FamilyChar2,
+        const morvenda::RowFamily typedFamily{FromQString(edt_FirstName->text()), FamilyChar1, FamilyChar2,
                                               FamilyIndex1, FamilyIndex2};
         for (int i = 0; i < candidates_.Count; ++i) {
             morvenda::RowFamily family = typedFamily;
@@ -49,12 +49,12 @@ void TfrmMain::FillResultList() {
             listview_Result->addTopLevelItem(
                 new morvenda::ResultItem(morvenda::BuildResultRow(candidates_.NameCodes[i], family)));
             if (morvenda::IsProgressRow(i)) {
-                SetStatusText(1, QString::fromStdString(morvenda::ProgressText(i)));
+                SetStatusText(1, ToQString(morvenda::ProgressText(i)));
                 LetWindowBreathe();
             }
         }
     }
-    Label27->setText(QString::fromStdString(morvenda::CountLabelText(listview_Result->topLevelItemCount())));
+    Label27->setText(ToQString(morvenda::CountLabelText(listview_Result->topLevelItemCount())));
     FillTextList();
     SetStatusText(1, ToQString(morvenda::ListingDoneText));
 }
@@ -63,7 +63,7 @@ void TfrmMain::FillTextList() {
     const std::vector<morvenda::ResultRow> rows = morvenda::RowsInViewOrder(listview_Result);
     QString text;
     for (const std::string& line : morvenda::TextListLines(rows, candidates_.Count)) {
-        text += QString::fromStdString(line);
+        text += ToQString(line);
         text += QLatin1Char('\n');
     }
     text.chop(1);
