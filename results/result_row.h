@@ -3,11 +3,6 @@
 // with. Field 0 is the caption; fields 1 … 9 have columns, fields 10 … 15 are kept for sorting,
 // printing and the favourites but never shown. A field's number is also its sort key.
 //
-// Usage (window side, inside the fill loop):
-//     RowFamily family = FavoritesMode ? FamilyFromCode(favoriteFamilyCodes[i])
-//                                      : the FamilyName the run read from the edit;
-//     ResultRow row = BuildResultRow(candidates[i], family);
-//     item caption <- row.Fields[0], sub-items <- row.Fields[1 … 15]; keep row.Family.
 // The list view's columns are in ResultColumns().
 
 #include <array>
@@ -33,8 +28,6 @@ using RowFamily = FamilyName;
 // the empty text) and the caption starts with them. Halves beyond CharCount, which only a damaged
 // favourites file holds, read as CharCount.
 RowFamily FamilyFromCode(FamilyCode code);
-
-FamilyCode MakeFamilyCode(int index1, int index2);
 
 struct ResultRow {
     std::array<std::string, ResultFieldCount> Fields;
