@@ -44,7 +44,7 @@ QString PrintTime() {
     const QDateTime now = QDateTime::currentDateTime();
     const QString moment = locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                            locale.toString(now.time(), QLocale::LongFormat);
-    return ToQString(morvenda::PrintTimeText(ToUtf8(moment)));
+    return ToQString(morvenda::PrintTimeText(FromQString(moment)));
 }
 
 QString WithoutTrailingBlanks(const QString& text) {

@@ -30,7 +30,7 @@ morvenda::CivilDate LocalToday() {
 TfrmMain::TfrmMain(MessageBoxes& messageBoxes, TodaySource today, QWidget* parent)
     : QMainWindow(parent), messageBoxes_(messageBoxes), today_(today ? std::move(today) : LocalToday) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Morvenda起名软件 V1.6"));
+    setWindowTitle(QStringLiteral("Morvenda起名软件 V" MORVENDA_VERSION));
 
     CreateMenus();
     auto* central = new QWidget;

@@ -11,6 +11,7 @@
 
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
+#include "app/qt_text.h"
 #include "chart/birth_date_lists.h"
 
 namespace {
@@ -20,7 +21,7 @@ void ReplaceItems(QComboBox* box, const std::vector<std::string>& items) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(items.size()));
     for (const std::string& item : items) {
-        texts << QString::fromStdString(item);
+        texts << ToQString(item);
     }
     box->clear();
     box->addItems(texts);
@@ -73,10 +74,10 @@ void TfrmMain::cmb_CalendarTypeChange() {
 bool TfrmMain::cmb_YearClick() {
     if (cmb_CalendarType->currentIndex() == morvenda::CalendarLunar) {
         cmb_Month->clear();
-        const std::string yearText = cmb_Year->currentText().toStdString();
+        const std::string yearText = FromQString(cmb_Year->currentText());
         const std::optional<int> year = morvenda::ParseListNumber(yearText);
         if (!year) {
-            messageBoxes_.Error(this, QString::fromStdString(morvenda::InvalidNumberMessage(yearText)));
+            messageBoxes_.Error(this, ToQString(morvenda::InvalidNumberMessage(yearText)));
             return false;
         }
         ReplaceItems(cmb_Month, morvenda::LunarMonthItems(*year));

@@ -132,23 +132,23 @@ void TfrmMain::ClearChartLabels() {
 bool TfrmMain::ComputeBirthChart() {
     const morvenda::BirthDateControls controls{
         cmb_CalendarType->currentIndex(),
-        cmb_Year->currentText().toStdString(),
-        cmb_Month->currentText().toStdString(),
-        cmb_Day->currentText().toStdString(),
+        FromQString(cmb_Year->currentText()),
+        FromQString(cmb_Month->currentText()),
+        FromQString(cmb_Day->currentText()),
         cmb_Day->currentIndex(),
         cmb_Hour->currentIndex(),
-        edt_FirstName->text().toStdString(),
+        FromQString(edt_FirstName->text()),
     };
     const morvenda::BirthChartOutcome outcome = morvenda::ComputeBirthChart(controls, Birth, today_());
     Birth = outcome.Fields;
     ClearChartLabels();
     if (!outcome.Chart) {
-        messageBoxes_.Error(this, QString::fromStdString(outcome.ErrorMessage));
+        messageBoxes_.Error(this, ToQString(outcome.ErrorMessage));
         return false;
     }
     for (const auto& [name, text] : morvenda::ChartLabelTexts(*outcome.Chart)) {
         if (QLabel* label = LabelOnPanel(Panel4, name)) {
-            label->setText(QString::fromStdString(text));
+            label->setText(ToQString(text));
             if (label->property("AutoSize").toBool()) {
                 label->adjustSize();
             }

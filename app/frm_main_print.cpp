@@ -12,7 +12,7 @@
 void TfrmMain::btn_Print1Click() {
     SetStatusText(1, ToQString(morvenda::PrintingStatusText));
     // The memo is the user's document: what it shows now, edits included, is what prints.
-    rp_MainA.Prepare(morvenda::MemoLines(ToUtf8(mmo_NameList->toPlainText())));
+    rp_MainA.Prepare(morvenda::MemoLines(FromQString(mmo_NameList->toPlainText())));
     ShowPrintPreview(rp_MainA, this);
     SetStatusText(1, QString());
 }

@@ -39,7 +39,7 @@ void TfrmMain::FillResultList() {
     {
         SuspendedUpdates suspended(listview_Result);
         resultModel_->Clear();
-        const morvenda::RowFamily typedFamily{edt_FirstName->text().toStdString(), FamilyChar1,
+        const morvenda::RowFamily typedFamily{FromQString(edt_FirstName->text()), FamilyChar1,
                                               FamilyChar2, FamilyIndex1, FamilyIndex2};
         // Rows reach the model in batches, each complete before the window breathes, so that
         // whatever runs meanwhile sees exactly the rows listed so far.

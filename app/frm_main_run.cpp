@@ -6,12 +6,13 @@
 
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
+#include "app/qt_text.h"
 #include "naming/family_name.h"
 #include "naming/generation.h"
 
 void TfrmMain::btn_CreateNameClick(QObject* sender) {
-    const morvenda::FamilyName family = morvenda::ReadFamilyName(edt_FirstName->text().toStdString());
-    edt_FirstName->setText(QString::fromStdString(family.Text));
+    const morvenda::FamilyName family = morvenda::ReadFamilyName(FromQString(edt_FirstName->text()));
+    edt_FirstName->setText(ToQString(family.Text));
     if (family.Text.empty()) {
         messageBoxes_.Information(this, QStringLiteral("请输入姓氏!"));
         return;

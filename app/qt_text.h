@@ -1,5 +1,5 @@
 #pragma once
-// The one crossing between the core's UTF-8 text and the windows' QString.
+// The one crossing between the core's UTF-8 text and the windows' QString, both ways.
 
 #include <QString>
 #include <string>
@@ -9,7 +9,7 @@ inline QString ToQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-inline std::string ToUtf8(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+inline std::string FromQString(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }

@@ -17,22 +17,11 @@ void RunRepeatedly(benchmark::State& state, const GenerationRequest& request) {
     state.counters["names"] = list.Count;
 }
 
-// Kangxi stroke limits on the first (row 1), second (row 2) or summed (row 3) characters.
-FilterConditions WithKangxiStrokes(FilterConditions conditions, int row, int from, int to) {
-    conditions.rg_Jiti = false;
-    if (row == 1) {
-        conditions.chk5_1 = true;
-        conditions.sedt5_11 = from;
-        conditions.sedt5_12 = to;
-    } else if (row == 2) {
-        conditions.chk5_2 = true;
-        conditions.sedt5_21 = from;
-        conditions.sedt5_22 = to;
-    } else {
-        conditions.chk5_3 = true;
-        conditions.sedt5_31 = from;
-        conditions.sedt5_32 = to;
-    }
+// Kangxi stroke limits on the first or second character, or on the sum of both.
+FilterConditions WithKangxiStrokes(FilterConditions conditions, ConditionPlace place, int from,
+                                   int to) {
+    conditions.StrokeCount = StrokeKind::Kangxi;
+    conditions.Row(place).Strokes = {true, {from, to}};
     return conditions;
 }
 
@@ -52,7 +41,7 @@ void BM_AdvancedOpen(benchmark::State& state) {
 // band forms reaches 60: every band tests all of its pairs and keeps none.
 void BM_AdvancedRareName(benchmark::State& state) {
     RunRepeatedly(state,
-                  {0, TwoCharacterName, NamingMode::Advanced, WithKangxiStrokes({}, 3, 60, 60)});
+                  {0, TwoCharacterName, NamingMode::Advanced, WithKangxiStrokes({}, ConditionPlace::WholeName, 60, 60)});
 }
 
 // Heavy characters are rare among the common ones: of the 437 first characters with 21 … 30
@@ -60,7 +49,8 @@ void BM_AdvancedRareName(benchmark::State& state) {
 // first band bound, so band 0 widens to all 130663 pairs of the two lists.
 void BM_AdvancedWidened(benchmark::State& state) {
     const FilterConditions conditions =
-        WithKangxiStrokes(WithKangxiStrokes({}, 1, 21, 30), 2, 21, 23);
+        WithKangxiStrokes(WithKangxiStrokes({}, ConditionPlace::FirstChar, 21, 30),
+                          ConditionPlace::SecondChar, 21, 23);
     RunRepeatedly(state, {0, TwoCharacterName, NamingMode::Advanced, conditions});
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,6 @@ constexpr std::array<std::string_view, 12> ZodiacNames = {"鼠", "牛", "虎", "
                                                           "马", "羊", "猴", "鸡", "狗", "猪"};
 constexpr std::array<std::string_view, 12> StarSignNames = {
     "白羊", "金牛", "双子", "巨蟹", "狮子", "处女", "天秤", "天蝎", "射手", "摩羯", "宝瓶", "双鱼"};
-constexpr std::array<std::string_view, 5> CalendarElementNames = {"金", "木", "水", "火", "土"};
 constexpr std::array<std::string_view, 10> LunarDigitNames = {"一", "二", "三", "四", "五",
                                                               "六", "七", "八", "九", "十"};
 // Indexed by the tens of the day; 卅 stays unused (the 30th is 三十).
@@ -58,7 +58,8 @@ const std::array<std::string, 60>& SexagenaryNames() {
 }
 
 std::string CalendarElementName(CalendarElement element) {
-    return Lookup(CalendarElementNames, element);
+    const std::optional<Element> known = FromCalendarElement(element);
+    return known ? std::string(ElementText(*known)) : std::string();
 }
 
 std::string SexagenaryName(SexagenaryIndex index) {
@@ -90,25 +91,27 @@ CalendarElement StemElement(int stem) {
     // Truncating, so -1 reads as 甲乙.
     switch (Div(stem, 2)) {
         case 0:
-            return 1;  // 甲乙 木
+            return ToCalendarElement(Element::Wood);  // 甲乙
         case 1:
-            return 3;  // 丙丁 火
+            return ToCalendarElement(Element::Fire);  // 丙丁
         case 2:
-            return 4;  // 戊己 土
+            return ToCalendarElement(Element::Earth);  // 戊己
         case 3:
-            return 0;  // 庚辛 金
+            return ToCalendarElement(Element::Metal);  // 庚辛
         case 4:
-            return 2;  // 壬癸 水
+            return ToCalendarElement(Element::Water);  // 壬癸
         default:
             return -1;
     }
 }
 
 CalendarElement BranchElement(int branch) {
-    //                                          子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥
-    static constexpr std::array<CalendarElement, 12> elements = {2, 4, 1, 1, 4, 3,
-                                                                 3, 4, 0, 0, 4, 2};
-    return branch >= 0 && branch < 12 ? elements[branch] : -1;
+    using enum Element;
+    static constexpr std::array<Element, 12> elements = {
+        Water, Earth, Wood, Wood, Earth, Fire,   // 子 丑 寅 卯 辰 巳
+        Fire,  Earth, Metal, Metal, Earth, Water  // 午 未 申 酉 戌 亥
+    };
+    return branch >= 0 && branch < 12 ? ToCalendarElement(elements[branch]) : -1;
 }
 
 std::string HiddenStemElements(int branch) {

@@ -6,12 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/elements.h"
 #include "calendar/sexagenary.h"
 
 namespace morvenda {
-
-// The element numbering of the calendar: 0 金, 1 木, 2 水, 3 火, 4 土; -1 none.
-using CalendarElement = int;
 
 inline constexpr std::array<std::string_view, 10> StemNames = {"甲", "乙", "丙", "丁", "戊",
                                                                "己", "庚", "辛", "壬", "癸"};

@@ -3,15 +3,6 @@
 // fields of the previous run and today's date, work out the solar birth moment and every text
 // of the chart panel.
 //
-// Usage (window side):
-//     BirthDateControls controls{calendarIndex, cmb_Year text, cmb_Month text, cmb_Day text,
-//                                cmb_Day index, cmb_Hour index, edt_FirstName text};
-//     BirthChartOutcome out = ComputeBirthChart(controls, birthFields, Today());
-//     birthFields = out.Fields;                     // always, even on error
-//     clear every label of ChartLabelsOfTag(ChartTagValue), hide those of ChartTagLink;
-//     if (!out.Chart) { show out.ErrorMessage; stop the run; }
-//     else { for (auto& [name, text] : ChartLabelTexts(*out.Chart)) label(name)->setText(text);
-//            show the labels of ChartTagLink; }
 // The panel's captions, positions and tags are in ChartPanelLabels().
 
 #include <array>
@@ -73,7 +64,7 @@ struct BirthChartTexts {
 };
 
 struct BirthChartOutcome {
-    BirthFields Fields;                   // the new birth fields, range-fixed
+    BirthFields Fields;                   // the new birth fields, range-fixed; kept on error too
     std::optional<BirthChartTexts> Chart; // empty when the birth moment cannot be charted
     std::string ErrorMessage;             // set exactly when Chart is empty; names the date
 };
@@ -107,8 +98,5 @@ struct ChartLabelLayout {
 
 // Every label of the chart panel, in reading order.
 std::span<const ChartLabelLayout> ChartPanelLabels();
-
-// Object names of the panel's labels carrying the given tag.
-std::vector<std::string_view> ChartLabelsOfTag(int tag);
 
 }  // namespace morvenda

@@ -1,14 +1,6 @@
 #pragma once
 // The items of the five birth-date lists and the selections they start with, so the window only
 // copies them into its combo boxes.
-//
-// Usage (window side):
-//     cmb_Hour  <- HourItems()                         (once; nothing selected)
-//     solar:  cmb_Year <- YearItems(), cmb_Month <- SolarMonthItems(), cmb_Day <- SolarDayItems();
-//             select YearItemIndex(today.Year), today.Month − 1, today.Day − 1
-//     lunar:  cmb_Year <- YearItems(), cmb_Day <- LunarDayItems(); select YearItemIndex(today.Year);
-//             on a year pick: if (auto y = ParseListNumber(cmb_Year text)) cmb_Month <- LunarMonthItems(*y)
-//             else report InvalidNumberMessage(text); then select month 0 and day 0.
 
 #include <optional>
 #include <string>

@@ -70,16 +70,6 @@ constexpr std::array<ChartLabelLayout, 43> PanelLabels{{
 
 std::span<const ChartLabelLayout> ChartPanelLabels() { return PanelLabels; }
 
-std::vector<std::string_view> ChartLabelsOfTag(int tag) {
-    std::vector<std::string_view> names;
-    for (const ChartLabelLayout& label : PanelLabels) {
-        if (label.Tag == tag) {
-            names.push_back(label.Name);
-        }
-    }
-    return names;
-}
-
 std::vector<std::pair<std::string_view, std::string>> ChartLabelTexts(const BirthChartTexts& chart) {
     std::vector<std::pair<std::string_view, std::string>> texts;
     const auto addRow = [&texts](std::array<std::string_view, 4> names,

@@ -7,30 +7,25 @@
 namespace morvenda {
 namespace {
 
-// Out-of-range indices read as the empty row rather than past the table: a stray index from
-// a damaged favourites line must not read foreign memory.
-const dict_rows::CharRow& Row(int index) {
-    if (index < 0 || index > CharCount) {
-        index = CharCount;
-    }
-    return dict_rows::CharRows[static_cast<std::size_t>(index)];
-}
-
-bool IsCharacterRow(std::uint32_t index) {
-    return index <= static_cast<std::uint32_t>(CharCount - 1);
+const dict_rows::CharRow& Row(CharIndex index) {
+    return dict_rows::CharRows[static_cast<std::size_t>(RowOrEmpty(index))];
 }
 
 }  // namespace
 
-std::string_view Glyph(int index) { return Row(index).glyph; }
-std::string_view Pinyin(int index) { return Row(index).pinyin; }
-unsigned ElementByMeaning(int index) { return Row(index).elementByMeaning; }
-unsigned ElementByRadical(int index) { return Row(index).elementByRadical; }
-int RadicalIndex(int index) { return Row(index).radicalIndex; }
-int SimplifiedStrokes(int index) { return Row(index).simplifiedStrokes; }
-int KangxiStrokes(int index) { return Row(index).kangxiStrokes; }
+std::string_view Glyph(CharIndex index) { return Row(index).glyph; }
+std::string_view Pinyin(CharIndex index) { return Row(index).pinyin; }
+ElementMask ElementByMeaning(CharIndex index) {
+    return ElementMask::FromBits(Row(index).elementByMeaning);
+}
+ElementMask ElementByRadical(CharIndex index) {
+    return ElementMask::FromBits(Row(index).elementByRadical);
+}
+int RadicalIndex(CharIndex index) { return Row(index).radicalIndex; }
+int SimplifiedStrokes(CharIndex index) { return Row(index).simplifiedStrokes; }
+int KangxiStrokes(CharIndex index) { return Row(index).kangxiStrokes; }
 
-int FindCharIndex(std::string_view text) {
+CharIndex FindCharIndex(std::string_view text) {
     // Glyphs are unique, so the row a search by bytes finds is the first row holding the text.
     const auto& order = dict_rows::RowsByGlyph;
     const auto found = std::lower_bound(order.begin(), order.end(), text,
@@ -43,11 +38,11 @@ int FindCharIndex(std::string_view text) {
     return CharCount;
 }
 
-std::string NameCodeToText(std::uint32_t code) {
+std::string NameCodeToText(NameCode code) {
     std::string text;
-    for (const std::uint32_t half : {(code >> 16) & 0xFFFFu, code & 0xFFFFu}) {
+    for (const CharIndex half : {FirstGivenChar(code), SecondGivenChar(code)}) {
         if (IsCharacterRow(half)) {
-            text += Glyph(static_cast<int>(half));
+            text += Glyph(half);
         } else {
             text += ' ';
         }

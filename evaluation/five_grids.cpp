@@ -1,28 +1,15 @@
 #include "evaluation/five_grids.h"
 
 namespace morvenda {
-namespace {
 
-// The family pair always comes from the table lookup or a stored FamilyCode; an index past the
-// empty row is read as the empty row rather than past the table.
-int FamilyStrokes(CharIndex index) {
-    return KangxiStrokes(index >= 0 && index <= CharCount ? index : CharCount);
-}
-
-int GivenStrokes(std::uint32_t half) {
-    return half <= static_cast<std::uint32_t>(CharCount - 1)
-               ? KangxiStrokes(static_cast<CharIndex>(half))
-               : 0;
-}
-
-}  // namespace
-
+// An index that names no character, such as the 0xFFFF of a one-character given name, reads the
+// empty row and so has 0 strokes.
 NameStrokes KangxiNameStrokes(FamilyIndexes family, NameCode code) {
     return NameStrokes{
-        .F1 = FamilyStrokes(family.FamilyIndex1),
-        .F2 = FamilyStrokes(family.FamilyIndex2),
-        .G1 = GivenStrokes(code >> 16),
-        .G2 = GivenStrokes(code & 0xFFFF),
+        .F1 = KangxiStrokes(family.FamilyIndex1),
+        .F2 = KangxiStrokes(family.FamilyIndex2),
+        .G1 = KangxiStrokes(FirstGivenChar(code)),
+        .G2 = KangxiStrokes(SecondGivenChar(code)),
     };
 }
 

@@ -29,8 +29,7 @@ int GridLuckPoints(int grid) {
 }
 
 double NameScore(const FiveGrids& grids) {
-    const int talentPoints =
-        ThreeTalentPoints(ThreeTalentPattern(grids.Heaven, grids.Earth, grids.Outer));
+    const int talentPoints = ThreeTalentPoints(grids.Heaven, grids.Earth, grids.Outer);
     const double x = talentPoints / 4.0 + GridLuckPoints(grids.Heaven) / 10.0 +
                      GridLuckPoints(grids.Person) + GridLuckPoints(grids.Earth) +
                      GridLuckPoints(grids.Outer) / 10.0 + GridLuckPoints(grids.Total);

@@ -1,23 +1,47 @@
 #include "evaluation/three_talents.h"
 
+#include <optional>
+
 #include "base/arith.h"
-#include "evaluation/element_names.h"
+#include "base/elements.h"
+#include "evaluation/digit_element.h"
 
 namespace morvenda {
 
 namespace {
 
-// The order in which every position of the table runs through the elements.
-constexpr std::string_view TableElements[5] = {"火", "金", "木", "水", "土"};
-
-// Position of an element character in the table's order, -1 for anything else.
-int ElementPosition(std::string_view character) {
-    for (int position = 0; position < 5; ++position) {
-        if (TableElements[position] == character) {
-            return position;
-        }
+// Where an element stands in the order every position of the table runs through: 火 金 木 水 土.
+constexpr int TablePosition(Element element) {
+    switch (element) {
+        case Element::Fire:
+            return 0;
+        case Element::Metal:
+            return 1;
+        case Element::Wood:
+            return 2;
+        case Element::Water:
+            return 3;
+        case Element::Earth:
+            return 4;
     }
-    return -1;
+    return 0;
+}
+
+// The table holds every triple of the five elements exactly once, in element order, so the row
+// of a pattern is found from its elements rather than by comparing all 125.
+int PointsOf(const std::optional<Element> (&elements)[3]) {
+    int row = 0;
+    for (const std::optional<Element>& element : elements) {
+        if (!element) {
+            return 4;
+        }
+        row = row * 5 + TablePosition(*element);
+    }
+    return ThreeTalentTable[static_cast<std::size_t>(row)].Points;
+}
+
+std::optional<Element> LastDigitElement(int grid) {
+    return DigitElement(static_cast<int>(Mod(grid, 10)));
 }
 
 }  // namespace
@@ -59,21 +83,21 @@ std::string ThreeTalentPattern(int heaven, int earth, int outer) {
 }
 
 int ThreeTalentPoints(std::string_view pattern) {
-    // The table holds every triple of the five characters exactly once, in element order, so
-    // the row that matches is found by its position rather than by comparing all 125.
-    const std::size_t width = TableElements[0].size();
+    // Every element character is as long as the first one.
+    const std::size_t width = ElementText(Element::Metal).size();
     if (pattern.size() != 3 * width) {
         return 4;
     }
-    int row = 0;
-    for (std::size_t at = 0; at < pattern.size(); at += width) {
-        const int position = ElementPosition(pattern.substr(at, width));
-        if (position < 0) {
-            return 4;
-        }
-        row = row * 5 + position;
-    }
-    return ThreeTalentTable[row].Points;
+    const std::optional<Element> elements[3] = {ElementFromText(pattern.substr(0, width)),
+                                                ElementFromText(pattern.substr(width, width)),
+                                                ElementFromText(pattern.substr(2 * width))};
+    return PointsOf(elements);
+}
+
+int ThreeTalentPoints(int heaven, int earth, int outer) {
+    const std::optional<Element> elements[3] = {LastDigitElement(heaven), LastDigitElement(earth),
+                                                LastDigitElement(outer)};
+    return PointsOf(elements);
 }
 
 }  // namespace morvenda

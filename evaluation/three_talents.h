@@ -23,4 +23,7 @@ std::string ThreeTalentPattern(int heaven, int earth, int outer);
 // The points of the first row whose pattern equals the whole text, 4 when none does.
 int ThreeTalentPoints(std::string_view pattern);
 
+// ThreeTalentPoints of ThreeTalentPattern(heaven, earth, outer), without building the text.
+int ThreeTalentPoints(int heaven, int earth, int outer);
+
 }  // namespace morvenda

@@ -1,69 +1,78 @@
 #pragma once
-// What the filter dialog's controls hold, as one plain value. Fields carry the names of the
-// controls they mirror so that the dialog, the settings file and the generator speak of the
-// same thing. The first digit of a name is the tab, the second the row (1: first character of
-// the given name, 2: second character, 3: the given name as a whole); a third digit on an
-// element box is the element, 1 … 5 for 金 木 水 火 土.
+// The conditions of the advanced naming mode as one plain value: a row of conditions for each
+// place a condition can look at (the first and the second character of the given name, and
+// the given name as a whole) and the stroke kind the stroke ranges count in. The filter
+// dialog's controls map onto these fields through the binding table (filters/filter_controls.h).
 //
 // Texts are UTF-8 and already trimmed the way the dialog's OK button trims them.
 
+#include <array>
 #include <string>
+
+#include "base/elements.h"
 
 namespace morvenda {
 
+// One condition: its value, which the dialog keeps while the row box is not ticked, and
+// whether the row box is ticked, without which the condition takes no part.
+template <typename T>
+struct Condition {
+    bool On = false;
+    T Value{};
+
+    bool operator==(const Condition&) const = default;
+};
+
+// Inclusive limits; the dialog's spin edits show 1 until the user changes them.
+struct StrokeRange {
+    int From = 1;
+    int To = 1;
+
+    constexpr bool Contains(int strokes) const { return From <= strokes && strokes <= To; }
+    bool operator==(const StrokeRange&) const = default;
+};
+
+// A radical as the dialog picks it: a stroke group (item index of the group list, 0 for 一画)
+// and the glyph the radical list shows for it, 丨 being the first radical of 一画.
+struct RadicalChoice {
+    int StrokeGroup = 0;
+    std::string Glyph = "丨";
+
+    bool operator==(const RadicalChoice&) const = default;
+};
+
+// What a row holds, tab by tab of the dialog. In the rows of the two characters a condition is
+// met by that character; in the whole-name row by either character, except the stroke range,
+// which limits the sum of both.
+struct ConditionRow {
+    Condition<std::string> Glyph;            // 指定文字: one character
+    Condition<ElementMask> MeaningElements;  // 五行(字意): the element of the meaning
+    Condition<ElementMask> RadicalElements;  // 五行(部首): the element the radical carries
+    Condition<std::string> Pinyin;           // 指定拼音: one reading, lowercase, no tone marks
+    Condition<StrokeRange> Strokes;          // 指定笔画数
+    Condition<RadicalChoice> Radical;        // 指定部首
+
+    bool operator==(const ConditionRow&) const = default;
+};
+
+// The dialog speaks of the full name, the family name being its first character: "第二个字"
+// is the first given-name character, "第三个字" the second, "名字中必须含" the given name.
+enum class ConditionPlace { FirstChar, SecondChar, WholeName };
+
+inline constexpr std::array<ConditionPlace, 3> AllConditionPlaces{
+    ConditionPlace::FirstChar, ConditionPlace::SecondChar, ConditionPlace::WholeName};
+
+// 简体笔画 or 康熙笔画（繁体笔画）; every start of the program begins with the simplified count.
+enum class StrokeKind { Simplified, Kangxi };
+
 struct FilterConditions {
-    // Tab 指定文字: one character each.
-    bool chk1_1 = false;
-    bool chk1_2 = false;
-    bool chk1_3 = false;
-    std::string edt1_1;
-    std::string edt1_2;
-    std::string edt1_3;
+    std::array<ConditionRow, 3> Rows;
+    StrokeKind StrokeCount = StrokeKind::Simplified;
 
-    // Tab 五行(字意): the element of the character's meaning.
-    bool chk2_1 = false;
-    bool chk2_11 = false, chk2_12 = false, chk2_13 = false, chk2_14 = false, chk2_15 = false;
-    bool chk2_2 = false;
-    bool chk2_21 = false, chk2_22 = false, chk2_23 = false, chk2_24 = false, chk2_25 = false;
-    bool chk2_3 = false;
-    bool chk2_31 = false, chk2_32 = false, chk2_33 = false, chk2_34 = false, chk2_35 = false;
-
-    // Tab 五行(部首): the element carried by the character's radical.
-    bool chk3_1 = false;
-    bool chk3_11 = false, chk3_12 = false, chk3_13 = false, chk3_14 = false, chk3_15 = false;
-    bool chk3_2 = false;
-    bool chk3_21 = false, chk3_22 = false, chk3_23 = false, chk3_24 = false, chk3_25 = false;
-    bool chk3_3 = false;
-    bool chk3_31 = false, chk3_32 = false, chk3_33 = false, chk3_34 = false, chk3_35 = false;
-
-    // Tab 指定拼音: one reading, lowercase, without tone marks.
-    bool chk4_1 = false;
-    bool chk4_2 = false;
-    bool chk4_3 = false;
-    std::string edt4_1;
-    std::string edt4_2;
-    std::string edt4_3;
-
-    // Tab 指定笔画数: inclusive ranges (from, to); row 3 limits the sum of both characters.
-    // The spin edits show 1 until the user changes them.
-    bool chk5_1 = false;
-    bool chk5_2 = false;
-    bool chk5_3 = false;
-    int sedt5_11 = 1, sedt5_12 = 1;
-    int sedt5_21 = 1, sedt5_22 = 1;
-    int sedt5_31 = 1, sedt5_32 = 1;
-    // 简体笔画 when set, 康熙笔画 otherwise; every run of the dialog starts with 简体笔画.
-    bool rg_Jiti = true;
-
-    // Tab 指定部首: the selected stroke group (item index of the A list, 0 for 一画) and the
-    // glyph of the radical selected in the B list.
-    bool chk6_1 = false;
-    bool chk6_2 = false;
-    bool chk6_3 = false;
-    int cmb6_1A = 0, cmb6_2A = 0, cmb6_3A = 0;
-    std::string cmb6_1B = "丨";
-    std::string cmb6_2B = "丨";
-    std::string cmb6_3B = "丨";
+    ConditionRow& Row(ConditionPlace place) { return Rows[static_cast<std::size_t>(place)]; }
+    const ConditionRow& Row(ConditionPlace place) const {
+        return Rows[static_cast<std::size_t>(place)];
+    }
 
     bool operator==(const FilterConditions&) const = default;
 };

@@ -22,88 +22,85 @@ bool PinyinMatches(std::string_view field, std::string_view text) {
 
 namespace {
 
-bool ShareElement(ElementMask a, ElementMask b) { return (a & b) != 0; }
+using Bit = FilterSnapshot::ConditionBit;
 
-// The conditions of one row of the per-character tabs (2 … 6) for one position of the
-// given name, with its radical resolved.
-struct PositionRow {
-    bool meaningChecked;
-    ElementMask meaningMask;
-    bool radicalElementChecked;
-    ElementMask radicalElementMask;
-    bool pinyinChecked;
-    std::string_view pinyin;
-    bool strokesChecked;
-    int strokesFrom;
-    int strokesTo;
-    bool radicalChecked;
-    int radical;
+// A row's ticked conditions as bits, and its radical looked up once.
+struct ResolvedRow {
+    const ConditionRow& Conditions;
+    std::uint16_t Ticked;
+    int Radical;
+
+    explicit ResolvedRow(const ConditionRow& row)
+        : Conditions(row),
+          Ticked(static_cast<std::uint16_t>(
+              (row.Glyph.On ? Bit::GlyphBit : 0) | (row.MeaningElements.On ? Bit::MeaningBit : 0) |
+              (row.RadicalElements.On ? Bit::RadicalElementsBit : 0) |
+              (row.Pinyin.On ? Bit::PinyinBit : 0) | (row.Strokes.On ? Bit::StrokesBit : 0) |
+              (row.Radical.On ? Bit::RadicalBit : 0))),
+          Radical(FindRadicalIndex(row.Radical.Value.Glyph)) {}
 };
 
-bool MeetsPositionRow(const PositionRow& row, CharIndex i, int strokes) {
-    return (!row.meaningChecked || ShareElement(ElementByMeaning(i), row.meaningMask)) &&
-           (!row.radicalElementChecked ||
-            ShareElement(ElementByRadical(i), row.radicalElementMask)) &&
-           (!row.pinyinChecked || PinyinMatches(Pinyin(i), row.pinyin)) &&
-           (!row.strokesChecked || (row.strokesFrom <= strokes && strokes <= row.strokesTo)) &&
-           (!row.radicalChecked || RadicalIndex(i) == row.radical);
+// The ticked conditions of the row that the character meets, its stroke range against
+// `strokes`. A condition that is not ticked is never asked for, so it is not looked at.
+std::uint16_t MetConditions(const ResolvedRow& row, CharIndex i, int strokes) {
+    const ConditionRow& c = row.Conditions;
+    std::uint16_t met = 0;
+    const auto meet = [&](Bit bit, auto&& holds) {
+        if ((row.Ticked & bit) != 0 && holds()) {
+            met |= bit;
+        }
+    };
+    meet(Bit::GlyphBit, [&] { return Glyph(i) == c.Glyph.Value; });
+    meet(Bit::MeaningBit,
+         [&] { return ElementByMeaning(i).SharesElementWith(c.MeaningElements.Value); });
+    meet(Bit::RadicalElementsBit,
+         [&] { return ElementByRadical(i).SharesElementWith(c.RadicalElements.Value); });
+    meet(Bit::PinyinBit, [&] { return PinyinMatches(Pinyin(i), c.Pinyin.Value); });
+    meet(Bit::StrokesBit, [&] { return c.Strokes.Value.Contains(strokes); });
+    meet(Bit::RadicalBit, [&] { return RadicalIndex(i) == row.Radical; });
+    return met;
+}
+
+// A character may stand in its place when it meets every ticked condition of the place's row;
+// a ticked glyph condition fixes the character instead, which CheckSpecifiedChars compares.
+bool PassesCharacterRow(const ResolvedRow& row, std::uint16_t met) {
+    if ((row.Ticked & Bit::GlyphBit) != 0) {
+        return true;
+    }
+    return (met & row.Ticked) == row.Ticked;
 }
 
 }  // namespace
 
 FilterSnapshot::FilterSnapshot(const FilterConditions& conditions)
     : conditions_(conditions), facts_(CharCount + 1) {
-    const FilterConditions& c = conditions_;
-    const PositionRow first{
-        c.chk2_1, ElementMaskFromBoxes(c.chk2_11, c.chk2_12, c.chk2_13, c.chk2_14, c.chk2_15),
-        c.chk3_1, ElementMaskFromBoxes(c.chk3_11, c.chk3_12, c.chk3_13, c.chk3_14, c.chk3_15),
-        c.chk4_1, c.edt4_1,
-        c.chk5_1, c.sedt5_11, c.sedt5_12,
-        c.chk6_1, FindRadicalIndex(c.cmb6_1B),
-    };
-    const PositionRow second{
-        c.chk2_2, ElementMaskFromBoxes(c.chk2_21, c.chk2_22, c.chk2_23, c.chk2_24, c.chk2_25),
-        c.chk3_2, ElementMaskFromBoxes(c.chk3_21, c.chk3_22, c.chk3_23, c.chk3_24, c.chk3_25),
-        c.chk4_2, c.edt4_2,
-        c.chk5_2, c.sedt5_21, c.sedt5_22,
-        c.chk6_2, FindRadicalIndex(c.cmb6_2B),
-    };
-    const ElementMask nameMeaningMask =
-        ElementMaskFromBoxes(c.chk2_31, c.chk2_32, c.chk2_33, c.chk2_34, c.chk2_35);
-    const ElementMask nameRadicalElementMask =
-        ElementMaskFromBoxes(c.chk3_31, c.chk3_32, c.chk3_33, c.chk3_34, c.chk3_35);
-    const int nameRadical = FindRadicalIndex(c.cmb6_3B);
+    const ResolvedRow first(conditions_.Row(ConditionPlace::FirstChar));
+    const ResolvedRow second(conditions_.Row(ConditionPlace::SecondChar));
+    const ResolvedRow name(conditions_.Row(ConditionPlace::WholeName));
+    const bool simplified = conditions_.StrokeCount == StrokeKind::Simplified;
 
     for (CharIndex i = 0; i <= CharCount; ++i) {
-        const int strokes = c.rg_Jiti ? SimplifiedStrokes(i) : KangxiStrokes(i);
-        std::uint16_t met = 0;
-        // A fixed character leaves its position to CheckSpecifiedChars.
-        if (c.chk1_1 || MeetsPositionRow(first, i, strokes)) met |= PassesFirstRows;
-        if (c.chk1_2 || MeetsPositionRow(second, i, strokes)) met |= PassesSecondRows;
-        // Bits of unchecked conditions are never asked for; leaving them unset saves the work.
-        if (c.chk1_1 && Glyph(i) == c.edt1_1) met |= IsFirstSpecified;
-        if (c.chk1_2 && Glyph(i) == c.edt1_2) met |= IsSecondSpecified;
-        if (c.chk1_3 && Glyph(i) == c.edt1_3) met |= MeetsNameGlyph;
-        if (c.chk2_3 && ShareElement(ElementByMeaning(i), nameMeaningMask)) {
-            met |= MeetsNameMeaning;
-        }
-        if (c.chk3_3 && ShareElement(ElementByRadical(i), nameRadicalElementMask)) {
-            met |= MeetsNameRadicalElement;
-        }
-        if (c.chk4_3 && PinyinMatches(Pinyin(i), c.edt4_3)) met |= MeetsNamePinyin;
-        if (c.chk6_3 && RadicalIndex(i) == nameRadical) met |= MeetsNameRadical;
+        const int strokes = simplified ? SimplifiedStrokes(i) : KangxiStrokes(i);
+        const std::uint16_t metFirst = MetConditions(first, i, strokes);
+        const std::uint16_t metSecond = MetConditions(second, i, strokes);
+        std::uint16_t met = MetConditions(name, i, strokes) & ~Bit::StrokesBit;
+        if (PassesCharacterRow(first, metFirst))
+            met |= PassesFirstRows;
+        if (PassesCharacterRow(second, metSecond))
+            met |= PassesSecondRows;
+        if ((metFirst & Bit::GlyphBit) != 0)
+            met |= IsFirstSpecified;
+        if ((metSecond & Bit::GlyphBit) != 0)
+            met |= IsSecondSpecified;
         facts_[i] = CharFacts{met, static_cast<std::uint8_t>(strokes)};
     }
 
-    nameRowsRequired_ = static_cast<std::uint16_t>(
-        (c.chk1_3 ? MeetsNameGlyph : 0) | (c.chk2_3 ? MeetsNameMeaning : 0) |
-        (c.chk3_3 ? MeetsNameRadicalElement : 0) | (c.chk4_3 ? MeetsNamePinyin : 0) |
-        (c.chk6_3 ? MeetsNameRadical : 0));
-    nameStrokeRow_ = c.chk5_3;
-    nameStrokesFrom_ = c.sedt5_31;
-    nameStrokesTo_ = c.sedt5_32;
-    specifiedRequired_ = static_cast<std::uint16_t>((c.chk1_1 ? IsFirstSpecified : 0) |
-                                                    (c.chk1_2 ? IsSecondSpecified : 0));
+    nameRowsRequired_ = name.Ticked & ~Bit::StrokesBit;
+    nameStrokeRow_ = (name.Ticked & Bit::StrokesBit) != 0;
+    nameStrokes_ = name.Conditions.Strokes.Value;
+    specifiedRequired_ =
+        static_cast<std::uint16_t>(((first.Ticked & Bit::GlyphBit) != 0 ? IsFirstSpecified : 0) |
+                                   ((second.Ticked & Bit::GlyphBit) != 0 ? IsSecondSpecified : 0));
 }
 
 }  // namespace morvenda

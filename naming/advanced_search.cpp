@@ -68,16 +68,17 @@ void CollectBandPairs(BandSearch& search, std::int32_t s1, std::int32_t e1, std:
 void AdvancedDoubleSearch(RandomSource& random, const NamePoolSet& pools,
                           const FilterSnapshot& conditions, CombinationBuffer& buffer,
                           RawCandidateList& raw) {
-    const FilterConditions& dialog = conditions.Conditions();
+    const auto& fixedFirst = conditions.Conditions().Row(ConditionPlace::FirstChar).Glyph;
+    const auto& fixedSecond = conditions.Conditions().Row(ConditionPlace::SecondChar).Glyph;
     RankedList first;
     RankedList second;
     for (int r = 0; r < CharCount; ++r) {
         const CharIndex firstCandidate = pools.Position1[r].CharIndex;
         const CharIndex secondCandidate = pools.Position2[r].CharIndex;
-        if (!dialog.chk1_1 && TestCondition(conditions, firstCandidate, 1)) {
+        if (!fixedFirst.On && TestCondition(conditions, firstCandidate, 1)) {
             first.Characters.push_back(firstCandidate);
         }
-        if (!dialog.chk1_2 && TestCondition(conditions, secondCandidate, 2)) {
+        if (!fixedSecond.On && TestCondition(conditions, secondCandidate, 2)) {
             second.Characters.push_back(secondCandidate);
         }
         for (int k = 0; k < BandCount; ++k) {
@@ -87,11 +88,11 @@ void AdvancedDoubleSearch(RandomSource& random, const NamePoolSet& pools,
             }
         }
     }
-    if (dialog.chk1_1) {
-        first = FixedList(dialog.edt1_1);
+    if (fixedFirst.On) {
+        first = FixedList(fixedFirst.Value);
     }
-    if (dialog.chk1_2) {
-        second = FixedList(dialog.edt1_2);
+    if (fixedSecond.On) {
+        second = FixedList(fixedSecond.Value);
     }
     if (first.Characters.empty() || second.Characters.empty()) {
         return;

@@ -29,7 +29,7 @@ struct BandSearch {
 // Stores the pair in the buffer when it meets the whole-name conditions and the buffer has
 // room. Called for every pair of a band, up to millions of times in a run.
 inline void TryAddPair(BandSearch& search, CharIndex first, CharIndex second) {
-    const NameCode code = (static_cast<NameCode>(first) << 16) + static_cast<NameCode>(second);
+    const NameCode code = MakeNameCode(first, second);
     if (TestCondition(search.Conditions, code, 3) &&
         search.Buffer.Count < CombinationBuffer::Capacity) {
         search.Buffer.Codes[search.Buffer.Count++] = code;
@@ -43,8 +43,8 @@ inline void TryAddPair(BandSearch& search, CharIndex first, CharIndex second) {
 void CollectBandPairs(BandSearch& search, std::int32_t s1, std::int32_t e1, std::int32_t s2,
                       std::int32_t e2, std::int32_t quota);
 
-// Appends at most the sum of the band quotas (900) to the raw list. A fixed character
-// (chk1_1 / chk1_2) replaces its whole list.
+// Appends at most the sum of the band quotas (900) to the raw list. A fixed character (the
+// glyph condition of its place ticked) replaces its whole list.
 void AdvancedDoubleSearch(RandomSource& random, const NamePoolSet& pools,
                           const FilterSnapshot& conditions, CombinationBuffer& buffer,
                           RawCandidateList& raw);

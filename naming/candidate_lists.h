@@ -10,9 +10,6 @@
 
 namespace morvenda {
 
-// A family name: first family CharIndex × 65536 + second (CharCount for a one-character name).
-using FamilyCode = std::uint32_t;
-
 // What a run appends to before duplicates are removed. The single-character step may append
 // every kept character of both rank tables, hence twice the dictionary's size.
 struct RawCandidateList {

@@ -22,14 +22,6 @@ constexpr int TopRankLast = 200;
 constexpr int NextRankLast = 300;
 constexpr std::int32_t TopRankDrawRange = 80000;
 
-NameCode Combine(CharIndex first, CharIndex second) {
-    return (static_cast<NameCode>(first) << 16) | static_cast<NameCode>(second);
-}
-
-NameCode SingleName(CharIndex index) {
-    return Combine(index, 0) | NoSecondChar;
-}
-
 }  // namespace
 
 void DrawFromPairPool(RandomSource& random, const NamePoolSet& pools, int n,
@@ -49,7 +41,7 @@ void DrawTopRankPairs(RandomSource& random, const NamePoolSet& pools, int n,
         for (int f = firstFrom; f <= firstTo; ++f) {
             for (int s = secondFrom; s <= secondTo; ++s) {
                 buffer.Codes[buffer.Count++] =
-                    Combine(pools.Position1[f].CharIndex, pools.Position2[s].CharIndex);
+                    MakeNameCode(pools.Position1[f].CharIndex, pools.Position2[s].CharIndex);
             }
         }
     };
@@ -67,8 +59,8 @@ void SampleFilteredPool(RandomSource& random, const NamePoolSet& pools,
                         RawCandidateList& raw) {
     std::vector<NameCode> accepted;
     for (const NameCode code : pools.PairPool) {
-        const auto first = static_cast<CharIndex>(code >> 16);
-        const auto second = static_cast<CharIndex>(code & 0xFFFF);
+        const CharIndex first = FirstGivenChar(code);
+        const CharIndex second = SecondGivenChar(code);
         if (TestCondition(conditions, first, 1) && TestCondition(conditions, second, 2) &&
             TestCondition(conditions, code, 3) && CheckSpecifiedChars(conditions, first, second)) {
             accepted.push_back(code);
@@ -84,15 +76,18 @@ void SampleFilteredPool(RandomSource& random, const NamePoolSet& pools,
 
 void CollectSingleNames(const NamePoolSet& pools, const FilterSnapshot* conditions,
                         RawCandidateList& raw) {
-    if (conditions != nullptr && conditions->Conditions().chk1_1) {
-        raw.Codes.push_back(SingleName(FindCharIndex(conditions->Conditions().edt1_1)));
-        return;
+    if (conditions != nullptr) {
+        const auto& fixed = conditions->Conditions().Row(ConditionPlace::FirstChar).Glyph;
+        if (fixed.On) {
+            raw.Codes.push_back(SingleNameCode(FindCharIndex(fixed.Value)));
+            return;
+        }
     }
     for (const auto table : {pools.Position1, pools.Position2}) {
         for (const RankRecord& record : table.first<CharCount>()) {
             if (record.Weight > SingleNameWeightFloor &&
                 (conditions == nullptr || TestCondition(*conditions, record.CharIndex, 1))) {
-                raw.Codes.push_back(SingleName(record.CharIndex));
+                raw.Codes.push_back(SingleNameCode(record.CharIndex));
             }
         }
     }

@@ -30,7 +30,7 @@ void SampleFilteredPool(RandomSource& random, const NamePoolSet& pools,
 
 // One-character names: every ranked character of both rank tables, in rank order, whose
 // weight is above 100 and, with conditions, that may stand first in a given name. With the
-// first character fixed (chk1_1), only that character, found or not. A character ranked in
+// first character fixed (its glyph condition ticked), only that character, found or not. A character ranked in
 // both tables is appended twice. Pass no conditions in the simple mode.
 void CollectSingleNames(const NamePoolSet& pools, const FilterSnapshot* conditions,
                         RawCandidateList& raw);

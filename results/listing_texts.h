@@ -1,11 +1,6 @@
 #pragma once
 // The texts a listing shows besides its rows: the simple text list, the progress text, the count
 // label and the closing status text.
-//
-// Usage (window side):
-//     during the fill: if (IsProgressRow(i)) { status panel 1 <- ProgressText(i); process events; }
-//     after it: Label27 <- CountLabelText(rowCount); text list; status panel 1 <- ListingDoneText
-//     text list: mmo_NameList lines <- TextListLines(captions in current row order, candidateCount)
 
 #include <span>
 #include <string>

@@ -2,20 +2,12 @@
 
 #include <cstdio>
 
-#include "evaluation/element_names.h"
+#include "base/elements.h"
 #include "evaluation/five_grids.h"
 #include "evaluation/name_score.h"
 
 namespace morvenda {
 namespace {
-
-// Any index that names no row of the table reads the empty row.
-int TableRow(int index) { return index >= 0 && index < CharCount ? index : CharCount; }
-
-std::string GlyphText(int index) {
-    const int row = TableRow(index);
-    return row == CharCount ? std::string() : std::string(Glyph(row));
-}
 
 // Zero-padded so that the list's text sort orders numbers: 8 → "08" with two digits.
 std::string Padded(int value, int digits) {
@@ -56,25 +48,19 @@ int StrokeSum(const RowChars& chars, int (*strokes)(int)) {
 
 }  // namespace
 
-FamilyCode MakeFamilyCode(int index1, int index2) {
-    return static_cast<FamilyCode>(TableRow(index1)) << 16 |
-           static_cast<FamilyCode>(TableRow(index2));
-}
-
 RowFamily FamilyFromCode(FamilyCode code) {
     RowFamily family;
-    family.Index1 = TableRow(static_cast<int>(code >> 16));
-    family.Index2 = TableRow(static_cast<int>(code & 0xFFFF));
-    family.Char1 = GlyphText(family.Index1);
-    family.Char2 = GlyphText(family.Index2);
+    family.Index1 = FirstFamilyChar(code);
+    family.Index2 = SecondFamilyChar(code);
+    family.Char1 = Glyph(family.Index1);
+    family.Char2 = Glyph(family.Index2);
     family.Text = family.Char1 + family.Char2;
     return family;
 }
 
 ResultRow BuildResultRow(NameCode code, const RowFamily& family) {
-    const RowChars chars{TableRow(family.Index1), TableRow(family.Index2),
-                         TableRow(static_cast<int>(code >> 16)),
-                         TableRow(static_cast<int>(code & 0xFFFF))};
+    const RowChars chars{RowOrEmpty(family.Index1), RowOrEmpty(family.Index2),
+                         RowOrEmpty(FirstGivenChar(code)), RowOrEmpty(SecondGivenChar(code))};
     const FiveGrids grids = ComputeFiveGrids(FamilyIndexes{chars.Family1, chars.Family2}, code);
 
     ResultRow row;
@@ -97,8 +83,8 @@ ResultRow BuildResultRow(NameCode code, const RowFamily& family) {
     f[9] = Padded(grids.Total, 2);
     f[10] = Padded(StrokeSum(chars, SimplifiedStrokes), 4);
     f[11] = Padded(StrokeSum(chars, KangxiStrokes), 4);
-    f[12] = Padded(static_cast<int>(ElementByRadical(chars.Given1)), 4);
-    f[13] = Padded(static_cast<int>(ElementByRadical(chars.Given2)), 4);
+    f[12] = Padded(static_cast<int>(ElementByRadical(chars.Given1).Bits()), 4);
+    f[13] = Padded(static_cast<int>(ElementByRadical(chars.Given2).Bits()), 4);
     f[14] = std::to_string(code);
     f[15] = family.Char1 + family.Char2;
     return row;

@@ -30,8 +30,6 @@ using RowFamily = FamilyName;
 // favourites file holds, read as CharCount.
 RowFamily FamilyFromCode(FamilyCode code);
 
-FamilyCode MakeFamilyCode(int index1, int index2);
-
 struct ResultRow {
     std::array<std::string, ResultFieldCount> Fields;
     NameCode Code = 0;

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Turns the name-pool data files (glyphs) into C++ tables (character rows) at build time.
 
-    pools_compile.py --chars dict/data/characters.tsv --pools naming/data --out tables.inc
+    pools_compile.py dict/data/characters.tsv naming/data tables.inc
 
 The pool files name characters by glyph so that they stay readable and independent of the
 character table's row order; this step looks every glyph up in that table. A glyph the table
 lacks, a ranking that is not a permutation of the table, a repeated or malformed name: each
-stops the build with the file and line at fault.
+stops the build with a message naming the file and the line or entry at fault.
 """
 
 import argparse
@@ -50,8 +50,13 @@ def pair_codes(path, row_of):
         if name in seen:
             fail(f"{path}: name {number} {name!r} appears twice")
         seen.add(name)
-        codes.append((row_of[name[0]] << 16) | row_of[name[1]])
+        codes.append(name_code(row_of[name[0]], row_of[name[1]]))
     return codes
+
+
+def name_code(first, second):
+    """A NameCode as the program packs it: the first character's row in the high 16 bits."""
+    return (first << 16) | second
 
 
 def array_text(name, element_type, size, items, per_line):
@@ -64,11 +69,17 @@ def array_text(name, element_type, size, items, per_line):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--chars", required=True)
-    parser.add_argument("--pools", required=True)
-    parser.add_argument("--out", required=True)
+    parser.add_argument("chars", help="the character table, dict/data/characters.tsv")
+    parser.add_argument("pools", help="the folder of the pool files, naming/data")
+    parser.add_argument("out", help="the C++ tables to write")
     args = parser.parse_args()
+    try:
+        compile_pools(args)
+    except (OSError, ValueError) as error:
+        fail(str(error))
 
+
+def compile_pools(args):
     glyphs = pools_files.read_character_rows(args.chars)
     row_of = {}
     for row, glyph in enumerate(glyphs):

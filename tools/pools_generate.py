@@ -3,7 +3,8 @@
 
 Input: ngender/charfreq.csv (MIT; how often each character occurs in given names of men and of
 women) from the staged data folder, and the character table's row order (dict/data/characters.tsv).
-The same inputs always give the same files, byte for byte.
+The same inputs always give the same files, byte for byte; --check compares them with the
+committed files instead of writing them.
 
 Only counts per character and sex exist, with no split by position and no list of full names,
 so the pools are estimated:
@@ -27,13 +28,17 @@ so the pools are estimated:
 
 import argparse
 import csv
+import filecmp
 import heapq
 import math
 import os
 import sys
+import tempfile
 
 import pools_files
 import pools_pinned
+
+SKIPPED = 77  # exit status of --check without the staged data, a skip for the test runner
 
 # A character whose share of use by the other sex is so high that its own share stays under
 # this level looks odd in a name of this sex: its popularity estimate falls with the square of
@@ -324,13 +329,33 @@ def main():
                         help="the character table, one glyph per row in row order")
     parser.add_argument("--out", default=os.path.join(repo, "naming", "data"),
                         help="folder to write the pool files to")
+    parser.add_argument("--check", action="store_true",
+                        help="compare with the files in OUT instead of writing them")
     args = parser.parse_args()
 
-    counts = load_counts(args.data)
-    rows = pools_files.read_character_rows(args.chars)
+    if not os.path.isfile(os.path.join(args.data, "ngender", "charfreq.csv")):
+        print(f"no staged data at {args.data}")
+        return SKIPPED if args.check else 1
+    if not args.check:
+        write_pools(args.data, args.chars, args.out)
+        return 0
+    with tempfile.TemporaryDirectory() as fresh:
+        write_pools(args.data, args.chars, fresh)
+        stale = [name for name in sorted(os.listdir(fresh))
+                 if not os.path.isfile(os.path.join(args.out, name))
+                 or not filecmp.cmp(os.path.join(fresh, name), os.path.join(args.out, name),
+                                    shallow=False)]
+    for name in stale:
+        print(f"{name} differs from what the generator makes; run tools/pools_generate.py")
+    return 1 if stale else 0
+
+
+def write_pools(data, chars, out):
+    counts = load_counts(data)
+    rows = pools_files.read_character_rows(chars)
     row_of = {g: i for i, g in enumerate(rows)}
     totals = count_totals(counts)
-    os.makedirs(args.out, exist_ok=True)
+    os.makedirs(out, exist_ok=True)
     for sex, pool_set in pools_pinned.POOL_SETS.items():
         check_glyphs(pool_set, rows)
         column = sex_column(sex)
@@ -343,11 +368,11 @@ def main():
             return share is not None and share > 0.5
 
         records1, records2 = build_rankings(pool_set, rows, count_of, leans_to_sex)
-        pools_files.write_ranking(pools_files.ranking_path(args.out, sex, 1), records1)
-        pools_files.write_ranking(pools_files.ranking_path(args.out, sex, 2), records2)
+        pools_files.write_ranking(pools_files.ranking_path(out, sex, 1), records1)
+        pools_files.write_ranking(pools_files.ranking_path(out, sex, 2), records2)
         names = build_pairs(pool_set, sex, records1, records2, counts, row_of)
-        pools_files.write_pairs(pools_files.pairs_path(args.out, sex), names)
+        pools_files.write_pairs(pools_files.pairs_path(out, sex), names)
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -1,7 +1,8 @@
 """The fixed head of every name pool: the most used characters of each position, the weights
 that anchor each ranking, where the more-than-100 threshold falls, the female rankings' late run
 and the pinned first and last names of each pair pool. The generator fills in everything else
-from per-character counts; the build and the tests check these rows."""
+from per-character counts. The build step only takes the pool size from here; the tests of the
+compiled-in pools (naming/tests/name_pools_test.cpp) check these rows."""
 
 PAIR_POOL_SIZE = 50000
 

@@ -26,6 +26,7 @@
 #include "app/application_setup.h"
 #include "app/family_name_validator.h"
 #include "app/frm_main.h"
+#include "app/qt_text.h"
 #include "app/message_boxes.h"
 #include "app/program_font.h"
 
@@ -561,7 +562,7 @@ private slots:
         // The core holds the marks the user set, in the order the list shows them.
         QStringList coreChecked;
         for (const int position : window->Rows().CheckedPositions()) {
-            coreChecked << QString::fromStdString(window->Rows().At(position).Fields[0]);
+            coreChecked << ToQString(window->Rows().At(position).Fields[0]);
         }
         QCOMPARE(coreChecked, CheckedCaptions());
     }

@@ -29,8 +29,8 @@ std::vector<morvenda::ResultRow> Rows(int count) {
     const morvenda::FamilyName family = morvenda::ReadFamilyName("王");
     std::vector<morvenda::ResultRow> rows;
     for (int i = 0; i < count; ++i) {
-        const int first = morvenda::FindCharIndex(ToUtf8(GivenChars.mid(i / 50 % 50, 1)));
-        const int second = morvenda::FindCharIndex(ToUtf8(GivenChars.mid(i % 50, 1)));
+        const int first = morvenda::FindCharIndex(FromQString(GivenChars.mid(i / 50 % 50, 1)));
+        const int second = morvenda::FindCharIndex(FromQString(GivenChars.mid(i % 50, 1)));
         rows.push_back(morvenda::BuildResultRow(
             static_cast<morvenda::NameCode>(first) << 16 | static_cast<morvenda::NameCode>(second),
             family));
@@ -110,7 +110,7 @@ class PrintedListsPdfTest : public QObject {
     void initTestCase() {
         QCOMPARE(GivenChars.size(), 50);
         for (const QChar c : GivenChars) {
-            QVERIFY(morvenda::FindCharIndex(ToUtf8(c)) < morvenda::CharCount);
+            QVERIFY(morvenda::FindCharIndex(FromQString(c)) < morvenda::CharCount);
         }
     }
 

@@ -11,8 +11,10 @@ namespace {
 
 std::set<std::string> NamesOfTag(int tag) {
     std::set<std::string> names;
-    for (const auto name : ChartLabelsOfTag(tag)) {
-        names.emplace(name);
+    for (const ChartLabelLayout& label : ChartPanelLabels()) {
+        if (label.Tag == tag) {
+            names.emplace(label.Name);
+        }
     }
     return names;
 }

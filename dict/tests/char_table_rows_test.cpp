@@ -74,22 +74,22 @@ TEST(CharTableRows, ReadingsAreLowercasePinyin) {
 
 TEST(CharTableRows, ElementByMeaningIsOneElement) {
     for (int i = 0; i < CharCount; ++i) {
-        EXPECT_EQ(std::popcount(ElementByMeaning(i)), 1) << Glyph(i);
-        EXPECT_LT(ElementByMeaning(i), 32u) << Glyph(i);
+        EXPECT_EQ(std::popcount(ElementByMeaning(i).Bits()), 1) << Glyph(i);
+        EXPECT_LT(ElementByMeaning(i).Bits(), 32u) << Glyph(i);
     }
 }
 
 TEST(CharTableRows, ElementByRadicalFollowsTheRadical) {
-    const std::map<std::string, unsigned> carried = {
-        {"冫", ElementWater}, {"氵", ElementWater}, {"水", ElementWater}, {"雨", ElementWater},
-        {"刀", ElementMetal}, {"刂", ElementMetal}, {"钅", ElementMetal}, {"金", ElementMetal},
-        {"釒", ElementMetal}, {"艹", ElementWood}, {"木", ElementWood}, {"禾", ElementWood},
-        {"米", ElementWood}, {"竹", ElementWood}, {"灬", ElementFire}, {"火", ElementFire},
-        {"日", ElementFire}, {"月", ElementFire}, {"山", ElementEarth}, {"土", ElementEarth},
-        {"瓦", ElementEarth}, {"石", ElementEarth}, {"田", ElementEarth}, {"玉", ElementEarth},
-        {"缶", ElementEarth},
+    const std::map<std::string, Element> carried = {
+        {"冫", Element::Water}, {"氵", Element::Water}, {"水", Element::Water}, {"雨", Element::Water},
+        {"刀", Element::Metal}, {"刂", Element::Metal}, {"钅", Element::Metal}, {"金", Element::Metal},
+        {"釒", Element::Metal}, {"艹", Element::Wood}, {"木", Element::Wood}, {"禾", Element::Wood},
+        {"米", Element::Wood}, {"竹", Element::Wood}, {"灬", Element::Fire}, {"火", Element::Fire},
+        {"日", Element::Fire}, {"月", Element::Fire}, {"山", Element::Earth}, {"土", Element::Earth},
+        {"瓦", Element::Earth}, {"石", Element::Earth}, {"田", Element::Earth}, {"玉", Element::Earth},
+        {"缶", Element::Earth},
     };
-    std::map<int, unsigned> carriedByIndex;
+    std::map<int, Element> carriedByIndex;
     for (const auto& [radical, element] : carried) {
         const int index = FindRadicalIndex(radical);
         ASSERT_NE(index, 0) << radical;
@@ -99,7 +99,8 @@ TEST(CharTableRows, ElementByRadicalFollowsTheRadical) {
     for (int i = 0; i < CharCount; ++i) {
         if (i != qiu) {
             const auto found = carriedByIndex.find(RadicalIndex(i));
-            const unsigned expected = found == carriedByIndex.end() ? 0u : found->second;
+            const ElementMask expected =
+                found == carriedByIndex.end() ? ElementMask() : ElementMask(found->second);
             EXPECT_EQ(ElementByRadical(i), expected) << Glyph(i);
         }
     }

@@ -13,25 +13,25 @@ struct TellingRow {
     int index;
     const char* glyph;
     const char* pinyin;
-    unsigned byMeaning;
+    ElementMask byMeaning;
     int radical;
     const char* radicalGlyph;
-    unsigned byRadical;
+    ElementMask byRadical;
     int simplified;
     int kangxi;
 };
 
 // Rows other subsystems and users rely on, with every field.
 constexpr TellingRow TellingRows[] = {
-    {0, "华", "hua", ElementWater, 30, "十", 0, 6, 14},
-    {2, "明", "ming", ElementFire, 112, "日", ElementFire, 8, 8},
-    {7, "海", "hai", ElementWater, 67, "氵", ElementWater, 10, 11},
-    {27, "金", "jin", ElementMetal, 223, "金", ElementMetal, 8, 8},
-    {103, "长", ",chang,zhang,", ElementFire, 84, "长", 0, 4, 8},
-    {107, "秋", "qiu", ElementMetal, 138, "禾", ElementFire | ElementWood, 9, 9},
-    {818, "地", ",di,de,", ElementEarth, 70, "土", ElementEarth, 6, 6},
-    {7226, "詈", "li", ElementFire, 210, "言", 0, 12, 12},
-    {CharCount, "", "", 0, 0, "丨", 0, 0, 0},
+    {0, "华", "hua", Element::Water, 30, "十", {}, 6, 14},
+    {2, "明", "ming", Element::Fire, 112, "日", Element::Fire, 8, 8},
+    {7, "海", "hai", Element::Water, 67, "氵", Element::Water, 10, 11},
+    {27, "金", "jin", Element::Metal, 223, "金", Element::Metal, 8, 8},
+    {103, "长", ",chang,zhang,", Element::Fire, 84, "长", {}, 4, 8},
+    {107, "秋", "qiu", Element::Metal, 138, "禾", Element::Fire | Element::Wood, 9, 9},
+    {818, "地", ",di,de,", Element::Earth, 70, "土", Element::Earth, 6, 6},
+    {7226, "詈", "li", Element::Fire, 210, "言", {}, 12, 12},
+    {CharCount, "", "", {}, 0, "丨", {}, 0, 0},
 };
 
 TEST(CharTable, TellingRowsHoldEveryField) {
@@ -84,16 +84,16 @@ TEST(CharTable, FindCharIndexMatchesWholeGlyphsOnly) {
 
 TEST(CharTable, NameCodeToTextSpellsBothHalves) {
     const struct {
-        std::uint32_t code;
+        NameCode code;
         std::string expected;
     } cases[] = {
-        {(0u << 16) | 2u, "华明"},
-        {(0u << 16) | NoSecondChar, "华 "},
-        {(NoSecondChar << 16) | NoSecondChar, "  "},
+        {MakeNameCode(0, 2), "华明"},
+        {SingleNameCode(0), "华 "},
+        {MakeNameCode(NoSecondChar, NoSecondChar), "  "},
         {0u, "华华"},
-        {(7226u << 16) | 7u, "詈海"},
-        {(static_cast<std::uint32_t>(CharCount) << 16) | 0u, " 华"},  // the empty row is no character
-        {(2u << 16) | 7228u, "明 "},
+        {MakeNameCode(7226, 7), "詈海"},
+        {MakeNameCode(CharCount, 0), " 华"},  // the empty row is no character
+        {MakeNameCode(2, 7228), "明 "},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NameCodeToText(c.code), c.expected) << std::hex << c.code;
@@ -105,8 +105,8 @@ TEST(CharTable, IndicesPastTheEmptyRowReadAsTheEmptyRow) {
         SCOPED_TRACE(index);
         EXPECT_EQ(Glyph(index), "");
         EXPECT_EQ(Pinyin(index), "");
-        EXPECT_EQ(ElementByMeaning(index), 0u);
-        EXPECT_EQ(ElementByRadical(index), 0u);
+        EXPECT_TRUE(ElementByMeaning(index).Empty());
+        EXPECT_TRUE(ElementByRadical(index).Empty());
         EXPECT_EQ(RadicalIndex(index), 0);
         EXPECT_EQ(SimplifiedStrokes(index), 0);
         EXPECT_EQ(KangxiStrokes(index), 0);
@@ -164,21 +164,22 @@ TEST(CharTable, KangxiStrokesCountReducedRadicalsInFullForm) {
 TEST(CharTable, ElementByMeaningOfNameCharacters) {
     const struct {
         const char* glyph;
-        unsigned element;
+        Element element;
     } cases[] = {
-        {"欣", ElementWood}, {"凌", ElementFire}, {"宁", ElementFire}, {"佩", ElementWater},
-        {"溪", ElementWater}, {"占", ElementMetal}, {"明", ElementFire}, {"杰", ElementWood},
+        {"欣", Element::Wood}, {"凌", Element::Fire}, {"宁", Element::Fire}, {"佩", Element::Water},
+        {"溪", Element::Water}, {"占", Element::Metal}, {"明", Element::Fire}, {"杰", Element::Wood},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ElementByMeaning(FindCharIndex(c.glyph)), c.element) << c.glyph;
+        EXPECT_EQ(ElementByMeaning(FindCharIndex(c.glyph)), ElementMask(c.element)) << c.glyph;
     }
 }
 
 TEST(CharTable, QiuSharesFireAndWoodByRadical) {
     const int qiu = FindCharIndex("秋");
-    EXPECT_NE(ElementByRadical(qiu) & ElementFire, 0u);
-    EXPECT_NE(ElementByRadical(qiu) & ElementWood, 0u);
-    EXPECT_EQ(ElementByRadical(qiu) & (ElementWater | ElementMetal | ElementEarth), 0u);
+    EXPECT_TRUE(ElementByRadical(qiu).SharesElementWith(Element::Fire));
+    EXPECT_TRUE(ElementByRadical(qiu).SharesElementWith(Element::Wood));
+    EXPECT_FALSE(ElementByRadical(qiu).SharesElementWith(Element::Water | Element::Metal |
+                                                         Element::Earth));
 }
 
 TEST(CharTable, ReadingsWithUmlautUseV) {

@@ -41,10 +41,6 @@ TEST(FiveGrids, KindOutsideTheFiveGivesZero) {
 // Rows whose Kangxi counts are fixed: 华 0 (14), 明 2 (8), 海 7 (11), 金 27 (8), 长 103 (8).
 constexpr CharIndex Hua = 0, Ming = 2, Hai = 7, Jin = 27, Chang = 103;
 
-constexpr NameCode Code(std::uint32_t first, std::uint32_t second) {
-    return (first << 16) | second;
-}
-
 TEST(FiveGrids, ReadsKangxiStrokesOfFamilyAndGivenName) {
     struct Case {
         const char* what;
@@ -54,23 +50,23 @@ TEST(FiveGrids, ReadsKangxiStrokesOfFamilyAndGivenName) {
         FiveGrids grids;
     };
     const Case cases[] = {
-        {"金 + 海", {Jin, CharCount}, Code(Hai, NoSecondChar), {8, 0, 11, 0}, {9, 19, 12, 2, 19}},
+        {"金 + 海", {Jin, CharCount}, MakeNameCode(Hai, NoSecondChar), {8, 0, 11, 0}, {9, 19, 12, 2, 19}},
         // The empty row as second character (a specified character outside the table).
-        {"金 + 海 + empty row", {Jin, CharCount}, Code(Hai, CharCount), {8, 0, 11, 0},
+        {"金 + 海 + empty row", {Jin, CharCount}, MakeNameCode(Hai, CharCount), {8, 0, 11, 0},
          {9, 19, 12, 2, 19}},
-        {"金 + 华明", {Jin, CharCount}, Code(Hua, Ming), {8, 0, 14, 8}, {9, 22, 22, 9, 30}},
-        {"金长 + 华明", {Jin, Chang}, Code(Hua, Ming), {8, 8, 14, 8}, {16, 22, 22, 16, 38}},
-        {"金长 + 海", {Jin, Chang}, Code(Hai, NoSecondChar), {8, 8, 11, 0}, {16, 19, 12, 9, 27}},
+        {"金 + 华明", {Jin, CharCount}, MakeNameCode(Hua, Ming), {8, 0, 14, 8}, {9, 22, 22, 9, 30}},
+        {"金长 + 华明", {Jin, Chang}, MakeNameCode(Hua, Ming), {8, 8, 14, 8}, {16, 22, 22, 16, 38}},
+        {"金长 + 海", {Jin, Chang}, MakeNameCode(Hai, NoSecondChar), {8, 8, 11, 0}, {16, 19, 12, 9, 27}},
         // A family character or a specified character outside the table: the empty row.
-        {"unknown family + 华明", {CharCount, CharCount}, Code(Hua, Ming), {0, 0, 14, 8},
+        {"unknown family + 华明", {CharCount, CharCount}, MakeNameCode(Hua, Ming), {0, 0, 14, 8},
          {1, 14, 22, 9, 22}},
-        {"金 + unknown first given", {Jin, CharCount}, Code(CharCount, NoSecondChar),
+        {"金 + unknown first given", {Jin, CharCount}, MakeNameCode(CharCount, NoSecondChar),
          {8, 0, 0, 0}, {9, 8, 1, 2, 8}},
         // Halves past the table (not just 0xFFFF) have no strokes.
-        {"金 + 华 with a stray second half", {Jin, CharCount}, Code(Hua, 0x8000),
+        {"金 + 华 with a stray second half", {Jin, CharCount}, MakeNameCode(Hua, 0x8000),
          {8, 0, 14, 0}, {9, 22, 15, 2, 22}},
         // A family pair can only come from the table; anything past the empty row reads as it.
-        {"family index past the table", {0xFFFF, -1}, Code(Hua, Ming), {0, 0, 14, 8},
+        {"family index past the table", {0xFFFF, -1}, MakeNameCode(Hua, Ming), {0, 0, 14, 8},
          {1, 14, 22, 9, 22}},
     };
     for (const Case& c : cases) {

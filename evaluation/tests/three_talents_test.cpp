@@ -100,5 +100,18 @@ TEST(ThreeTalents, PatternFromLastDigitsOfHeavenEarthOuter) {
     EXPECT_EQ(ThreeTalentPoints("火火火"), 13);
 }
 
+// The score reads the points straight from the grids; they must be those of the pattern text.
+TEST(ThreeTalents, PointsOfTheGridsAreThoseOfTheirPattern) {
+    for (int heaven = -2; heaven <= 12; ++heaven) {
+        for (int earth = -2; earth <= 12; ++earth) {
+            for (const int outer : {-1, 0, 3, 6, 9, 17, 40, 81}) {
+                EXPECT_EQ(ThreeTalentPoints(heaven, earth, outer),
+                          ThreeTalentPoints(ThreeTalentPattern(heaven, earth, outer)))
+                    << heaven << " " << earth << " " << outer;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace morvenda

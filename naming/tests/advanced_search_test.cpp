@@ -17,7 +17,6 @@ using testing::CharactersWithKangxiStrokes;
 using testing::FixedChars;
 using testing::FixedRandom;
 using testing::KangxiStrokesExactly;
-using testing::Pair;
 using testing::PoolFixture;
 
 std::vector<CharIndex> Characters(CharIndex from, int count) {
@@ -56,15 +55,15 @@ TEST_F(CollectBandPairsTest, CoversTheStripTheSquareGainsOverThePreviousBand) {
         std::set<NameCode> pairs;
     };
     const std::vector<Case> cases{
-        {0, 0, 0, 0, {Pair(0, 100)}},
+        {0, 0, 0, 0, {MakeNameCode(0, 100)}},
         // i ≤ 2, j ≤ 1 without (0, 0)
-        {1, 2, 1, 1, {Pair(0, 101), Pair(1, 100), Pair(1, 101), Pair(2, 100), Pair(2, 101)}},
+        {1, 2, 1, 1, {MakeNameCode(0, 101), MakeNameCode(1, 100), MakeNameCode(1, 101), MakeNameCode(2, 100), MakeNameCode(2, 101)}},
         // A widened previous band: the first range runs backwards and only region B is left.
         {3,
          1,
          0,
          1,
-         {Pair(0, 100), Pair(0, 101), Pair(1, 100), Pair(1, 101), Pair(2, 100), Pair(2, 101)}},
+         {MakeNameCode(0, 100), MakeNameCode(0, 101), MakeNameCode(1, 100), MakeNameCode(1, 101), MakeNameCode(2, 100), MakeNameCode(2, 101)}},
     };
     for (const Case& c : cases) {
         raw_.Codes.clear();
@@ -82,9 +81,9 @@ TEST_F(CollectBandPairsTest, FillsTheBufferRegionByRegionFirstIndexOutermost) {
     random_ = RandomSource([] { return 0x4d60ae66u; });
     Collect(Characters(0, 4), Characters(100, 4), 1, 2, 1, 3, 100);
     const std::vector<NameCode> filled{
-        Pair(1, 101), Pair(1, 102), Pair(1, 103), Pair(2, 101), Pair(2, 102), Pair(2, 103),  // A
-        Pair(0, 101), Pair(0, 102), Pair(0, 103),                                            // B
-        Pair(1, 100), Pair(2, 100),                                                          // C
+        MakeNameCode(1, 101), MakeNameCode(1, 102), MakeNameCode(1, 103), MakeNameCode(2, 101), MakeNameCode(2, 102), MakeNameCode(2, 103),  // A
+        MakeNameCode(0, 101), MakeNameCode(0, 102), MakeNameCode(0, 103),                                            // B
+        MakeNameCode(1, 100), MakeNameCode(2, 100),                                                          // C
     };
     EXPECT_EQ(raw_.Codes, filled);
 }
@@ -137,8 +136,8 @@ class AdvancedDoubleSearchTest : public ::testing::Test {
     // of them at least at low.
     void ExpectBand(int from, int to, int low, int high) {
         for (int t = from; t < to; ++t) {
-            const auto first = static_cast<int>(raw_.Codes[t] >> 16);
-            const auto second = static_cast<int>(raw_.Codes[t] & 0xFFFF);
+            const CharIndex first = FirstGivenChar(raw_.Codes[t]);
+            const CharIndex second = SecondGivenChar(raw_.Codes[t]);
             EXPECT_LE(std::max(first, second), high) << t;
             EXPECT_GE(std::max(first, second), low) << t;
         }
@@ -166,15 +165,15 @@ TEST_F(AdvancedDoubleSearchTest, FixedFirstCharacterBeginsEveryName) {
     // its quota, the last by 50 random draws.
     ASSERT_EQ(raw_.Count(), 101 + 201 + 150 + 50);
     for (const NameCode code : raw_.Codes) {
-        EXPECT_EQ(static_cast<CharIndex>(code >> 16), li);
+        EXPECT_EQ(FirstGivenChar(code), li);
     }
     std::set<NameCode> bandZero;
     for (CharIndex second = 0; second <= 100; ++second) {
-        bandZero.insert(Pair(li, second));
+        bandZero.insert(MakeNameCode(li, second));
     }
     EXPECT_EQ(Distinct(raw_.Codes.begin(), raw_.Codes.begin() + 101), bandZero);
     for (int t = 101; t < raw_.Count(); ++t) {
-        EXPECT_LE(static_cast<int>(raw_.Codes[t] & 0xFFFF), 400);
+        EXPECT_LE(SecondGivenChar(raw_.Codes[t]), 400);
     }
 }
 
@@ -182,11 +181,11 @@ TEST_F(AdvancedDoubleSearchTest, BothCharactersFixedGiveThatPairOncePerBand) {
     const CharIndex li = FindCharIndex("李");
     const CharIndex ming = FindCharIndex("明");
     Search(FixedChars(li, ming));
-    EXPECT_EQ(raw_.Codes, std::vector<NameCode>(4, Pair(li, ming)));
+    EXPECT_EQ(raw_.Codes, std::vector<NameCode>(4, MakeNameCode(li, ming)));
 
     // Unless the name as a whole fails: 李明 has more than one stroke.
     FilterConditions strokeSum = FixedChars(li, ming);
-    strokeSum.chk5_3 = true;
+    strokeSum.Row(ConditionPlace::WholeName).Strokes.On = true;
     raw_.Codes.clear();
     Search(strokeSum);
     EXPECT_TRUE(raw_.Codes.empty());
@@ -195,14 +194,14 @@ TEST_F(AdvancedDoubleSearchTest, BothCharactersFixedGiveThatPairOncePerBand) {
 TEST_F(AdvancedDoubleSearchTest, FixedTextOutsideTheTableMakesNoName) {
     const std::string outside = "\xE2\x98\x83";  // ☃, in no row of the table
     FilterConditions firstOutside = FixedChars(FindCharIndex("李"), FindCharIndex("明"));
-    firstOutside.edt1_1 = outside;
+    firstOutside.Row(ConditionPlace::FirstChar).Glyph.Value = outside;
     FilterConditions secondOutside = FixedChars(FindCharIndex("李"), CharCount);
-    secondOutside.chk1_2 = true;
-    secondOutside.edt1_2 = outside;
+    secondOutside.Row(ConditionPlace::SecondChar).Glyph = {true, outside};
     for (const FilterConditions& conditions : {firstOutside, secondOutside}) {
         raw_.Codes.clear();
         Search(conditions);
-        EXPECT_TRUE(raw_.Codes.empty()) << conditions.edt1_1 << conditions.edt1_2;
+        EXPECT_TRUE(raw_.Codes.empty()) << conditions.Row(ConditionPlace::FirstChar).Glyph.Value
+                                        << conditions.Row(ConditionPlace::SecondChar).Glyph.Value;
     }
 }
 
@@ -234,7 +233,7 @@ TEST_F(AdvancedDoubleSearchTest, OneFirstCharacterUpToTheFirstBoundWidensToTheWh
     ASSERT_GE(raw_.Count(), 400);
     std::set<CharIndex> bandZeroFirsts;
     for (int t = 0; t < 400; ++t) {
-        bandZeroFirsts.insert(static_cast<CharIndex>(raw_.Codes[t] >> 16));
+        bandZeroFirsts.insert(FirstGivenChar(raw_.Codes[t]));
     }
     EXPECT_GT(bandZeroFirsts.size(), 1u);
     for (const CharIndex c : bandZeroFirsts) {

@@ -13,10 +13,8 @@ namespace morvenda::testing {
 // (row 2) in the given name.
 inline FilterConditions KangxiStrokesExactly(int strokes, int row) {
     FilterConditions conditions;
-    conditions.rg_Jiti = false;
-    (row == 1 ? conditions.chk5_1 : conditions.chk5_2) = true;
-    (row == 1 ? conditions.sedt5_11 : conditions.sedt5_21) = strokes;
-    (row == 1 ? conditions.sedt5_12 : conditions.sedt5_22) = strokes;
+    conditions.StrokeCount = StrokeKind::Kangxi;
+    conditions.Row(AllConditionPlaces[row - 1]).Strokes = {true, {strokes, strokes}};
     return conditions;
 }
 
@@ -34,10 +32,10 @@ inline std::vector<CharIndex> CharactersWithKangxiStrokes(int strokes) {
 // place open.
 inline FilterConditions FixedChars(CharIndex first, CharIndex second) {
     FilterConditions conditions;
-    conditions.chk1_1 = first != CharCount;
-    conditions.edt1_1 = first != CharCount ? std::string(Glyph(first)) : "";
-    conditions.chk1_2 = second != CharCount;
-    conditions.edt1_2 = second != CharCount ? std::string(Glyph(second)) : "";
+    conditions.Row(ConditionPlace::FirstChar).Glyph = {first != CharCount,
+                                                       std::string(Glyph(first))};
+    conditions.Row(ConditionPlace::SecondChar).Glyph = {second != CharCount,
+                                                        std::string(Glyph(second))};
     return conditions;
 }
 

@@ -16,19 +16,14 @@ using testing::CharactersWithKangxiStrokes;
 using testing::FixedChars;
 using testing::FixedRandom;
 using testing::KangxiStrokesExactly;
-using testing::Pair;
 using testing::PoolFixture;
-
-NameCode SingleName(CharIndex index) {
-    return Pair(index, 0) | NoSecondChar;
-}
 
 // A pool of valid codes: entry i combines character i mod 7000 with character i / 7000
 // (0 … 7), so a first character below 1000 begins eight names and any other seven.
 PoolFixture ValidPool() {
     PoolFixture pools;
     for (int i = 0; i < PairPoolSize; ++i) {
-        pools.PairPool[i] = Pair(i % 7000, i / 7000);
+        pools.PairPool[i] = MakeNameCode(i % 7000, i / 7000);
     }
     return pools;
 }
@@ -61,23 +56,23 @@ TEST(SampleFilteredPoolTest, AppendsUpToLimitPlusOneOfTheAcceptedNames) {
         EXPECT_EQ(std::set<NameCode>(raw.Codes.begin(), raw.Codes.end()).size(), raw.Codes.size());
         for (const NameCode code : raw.Codes) {
             EXPECT_TRUE(pool.contains(code));
-            EXPECT_TRUE(!c.conditions.chk1_1 || code >> 16 == 5);
+            EXPECT_TRUE(!c.conditions.Row(ConditionPlace::FirstChar).Glyph.On ||
+                        FirstGivenChar(code) == 5);
         }
     }
 }
 
 TEST(CollectSingleNamesTest, FixedFirstCharacterGivesThatCharacterOnly) {
     const std::vector<std::pair<std::string, NameCode>> cases{
-        {"涛", SingleName(FindCharIndex("涛"))},
-        {"Ab", (NameCode{CharCount} << 16) | 0xFFFF},
-        {"", (NameCode{CharCount} << 16) | 0xFFFF},
+        {"涛", SingleNameCode(FindCharIndex("涛"))},
+        {"Ab", SingleNameCode(CharCount)},
+        {"", SingleNameCode(CharCount)},
     };
     ASSERT_NE(FindCharIndex("涛"), CharCount);
     const PoolFixture pools;
     for (const auto& [text, expected] : cases) {
         FilterConditions conditions;
-        conditions.chk1_1 = true;
-        conditions.edt1_1 = text;
+        conditions.Row(ConditionPlace::FirstChar).Glyph = {true, text};
         const FilterSnapshot snapshot(conditions);
         RawCandidateList raw;
         CollectSingleNames(pools.Set(), &snapshot, raw);
@@ -90,7 +85,7 @@ TEST(CollectSingleNamesTest, TestsBothTablesWithTheFirstCharacterConditions) {
     ASSERT_FALSE(meeting.empty());
     std::vector<NameCode> once;
     for (const CharIndex c : meeting) {
-        once.push_back(SingleName(c));
+        once.push_back(SingleNameCode(c));
     }
     std::vector<NameCode> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());

@@ -19,10 +19,6 @@ using testing::KangxiStrokesExactly;
 constexpr int Boy = 0;
 constexpr int Girl = 1;
 
-NameCode SingleName(CharIndex index) {
-    return (static_cast<NameCode>(index) << 16) | NoSecondChar;
-}
-
 std::vector<NameCode> Names(const CandidateList& list) {
     return {list.NameCodes.begin(), list.NameCodes.begin() + list.Count};
 }
@@ -77,24 +73,22 @@ TEST(GenerationTest, SingleCharacterRunOffersEveryCharacterWeighingAbove100Once)
         EXPECT_EQ(list.Count, c.names) << "sex " << c.sex;
         const std::vector<NameCode> names = Names(list);
         EXPECT_TRUE(std::all_of(names.begin(), names.end(),
-                                [](NameCode code) { return (code & 0xFFFF) == NoSecondChar; }));
+                                [](NameCode code) { return SecondGivenChar(code) == NoSecondChar; }));
     }
     // Ranked far down for girls, yet weighing enough.
     const std::vector<NameCode> girls =
         Names(RunFresh({Girl, SingleCharacterName, NamingMode::Simple, {}}));
-    EXPECT_NE(std::find(girls.begin(), girls.end(), SingleName(FindCharIndex("伟"))), girls.end());
+    EXPECT_NE(std::find(girls.begin(), girls.end(), SingleNameCode(FindCharIndex("伟"))), girls.end());
 }
 
 TEST(GenerationTest, AdvancedSingleRunWithAFixedCharacterGivesJustThatName) {
     const std::vector<std::pair<std::string, NameCode>> cases{
-        {"涛", SingleName(FindCharIndex("涛"))},
-        {"Zz",
-         (NameCode{CharCount} << 16) | 0xFFFF},  // not in the table: a name without characters
+        {"涛", SingleNameCode(FindCharIndex("涛"))},
+        {"Zz", SingleNameCode(CharCount)},  // not in the table: a name without characters
     };
     for (const auto& [text, expected] : cases) {
         FilterConditions conditions;
-        conditions.chk1_1 = true;
-        conditions.edt1_1 = text;
+        conditions.Row(ConditionPlace::FirstChar).Glyph = {true, text};
         const CandidateList list = RunFresh(Advanced(SingleCharacterName, conditions));
         EXPECT_EQ(Names(list), std::vector<NameCode>{expected}) << text;
     }
@@ -119,10 +113,10 @@ TEST(GenerationTest, AdvancedTwoCharacterRunHonoursFixedCharacters) {
         Names(RunFresh(Advanced(TwoCharacterName, FixedChars(li, CharCount))));
     ASSERT_FALSE(withLi.empty());
     EXPECT_TRUE(std::all_of(withLi.begin(), withLi.end(), [li](NameCode code) {
-        return static_cast<CharIndex>(code >> 16) == li;
+        return FirstGivenChar(code) == li;
     }));
 
-    const NameCode liMing = (static_cast<NameCode>(li) << 16) | static_cast<NameCode>(ming);
+    const NameCode liMing = MakeNameCode(li, ming);
     EXPECT_EQ(Names(RunFresh(Advanced(TwoCharacterName, FixedChars(li, ming)))),
               std::vector<NameCode>{liMing});
 }

@@ -13,7 +13,6 @@ namespace morvenda {
 namespace {
 
 using testing::FixedRandom;
-using testing::Pair;
 using testing::PoolFixture;
 
 // A reseed value whose next state is 2^32 − 1, so that NextRandom(n) gives n − 1.
@@ -21,10 +20,6 @@ RandomSource HighestDraw() {
     RandomSource random([] { return 0x4d60ae66u; });
     random.ReseedRandom();
     return random;
-}
-
-NameCode SingleName(CharIndex index) {
-    return Pair(index, 0) | NoSecondChar;
 }
 
 TEST(DrawFromPairPoolTest, DrawsFromStateZeroByPoolIndex) {
@@ -69,7 +64,7 @@ class DrawTopRankPairsTest : public ::testing::Test {
         }
     }
     NameCode Ranks(int first, int second) const {
-        return Pair(pools.Position1[first].CharIndex, pools.Position2[second].CharIndex);
+        return MakeNameCode(pools.Position1[first].CharIndex, pools.Position2[second].CharIndex);
     }
 
     PoolFixture pools;
@@ -123,11 +118,11 @@ TEST(CollectSingleNamesTest, KeepsCharactersWeighingAbove100FromBothTablesInRank
 
     std::vector<NameCode> expected;
     for (CharIndex c = 0; c < 100; ++c) {
-        expected.push_back(SingleName(c));
+        expected.push_back(SingleNameCode(c));
     }
-    expected.push_back(SingleName(5000));
+    expected.push_back(SingleNameCode(5000));
     for (CharIndex c = 50; c < 100; ++c) {
-        expected.push_back(SingleName(c));  // ranked in both tables: appended twice
+        expected.push_back(SingleNameCode(c));  // ranked in both tables: appended twice
     }
     EXPECT_EQ(raw.Codes, expected);
 }

@@ -48,10 +48,6 @@ struct PoolFixture {
     }
 };
 
-inline NameCode Pair(CharIndex first, CharIndex second) {
-    return (static_cast<NameCode>(first) << 16) | static_cast<NameCode>(second);
-}
-
 // Reseeds with 1, 2, 3, …: a fixed sequence for every test.
 inline RandomSource FixedRandom() {
     return RandomSource([next = 0u]() mutable { return ++next; });

@@ -17,12 +17,11 @@ TEST(TestConditionTest, DispatchesByPositionOnTheLowHalfOrTheWholeCode) {
     const CharIndex ming = FindCharIndex("明");  // 8
     ASSERT_EQ(KangxiStrokes(hua), 14);
     ASSERT_EQ(KangxiStrokes(ming), 8);
-    const std::uint32_t huaBehindMing = (static_cast<std::uint32_t>(ming) << 16) | hua;
+    const std::uint32_t huaBehindMing = MakeNameCode(ming, hua);
 
     FilterConditions wholeName;
-    wholeName.rg_Jiti = false;
-    wholeName.chk5_3 = true;
-    wholeName.sedt5_31 = wholeName.sedt5_32 = 22;
+    wholeName.StrokeCount = StrokeKind::Kangxi;
+    wholeName.Row(ConditionPlace::WholeName).Strokes = {true, {22, 22}};
 
     struct Case {
         FilterConditions conditions;
@@ -37,7 +36,7 @@ TEST(TestConditionTest, DispatchesByPositionOnTheLowHalfOrTheWholeCode) {
         {KangxiStrokesExactly(14, 1), huaBehindMing, 2, true},  // rows 1 play no part here
         {KangxiStrokesExactly(8, 2), huaBehindMing, 2, false},
         {wholeName, huaBehindMing, 3, true},
-        {wholeName, static_cast<std::uint32_t>(hua) << 16 | hua, 3, false},
+        {wholeName, MakeNameCode(hua, hua), 3, false},
         {KangxiStrokesExactly(99, 1), huaBehindMing, 0, true},  // no predicate at all
         {KangxiStrokesExactly(99, 1), huaBehindMing, 4, true},
         {FixedChars(ming, CharCount), huaBehindMing, 1,

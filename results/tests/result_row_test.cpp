@@ -14,8 +14,7 @@ int Row(const char* glyph) {
 }
 
 NameCode Given(const char* first, const char* second = nullptr) {
-    const NameCode low = second ? static_cast<NameCode>(Row(second)) : NoSecondChar;
-    return static_cast<NameCode>(Row(first)) << 16 | low;
+    return MakeNameCode(Row(first), second ? Row(second) : NoSecondChar);
 }
 
 RowFamily Typed(std::string text, const char* first, const char* second = nullptr) {
@@ -119,8 +118,8 @@ TEST(ResultRow, FamilyCodesOutsideTheTableReadAsNoCharacter) {
     const Case cases[] = {
         {MakeFamilyCode(ou, yang), "欧阳", ou, yang},
         {0xFFFFFFFFu, "", CharCount, CharCount},
-        {static_cast<FamilyCode>(ou) << 16 | 0xFFFF, "欧", ou, CharCount},
-        {static_cast<FamilyCode>(CharCount + 1) << 16 | static_cast<FamilyCode>(yang), "阳",
+        {MakeNameCode(ou, 0xFFFF), "欧", ou, CharCount},
+        {MakeNameCode(CharCount + 1, yang), "阳",
          CharCount, yang},
     };
     for (const auto& c : cases) {
