@@ -32,8 +32,7 @@ std::vector<morvenda::ResultRow> Rows(int count) {
         const int first = morvenda::FindCharIndex(FromQString(GivenChars.mid(i / 50 % 50, 1)));
         const int second = morvenda::FindCharIndex(FromQString(GivenChars.mid(i % 50, 1)));
         rows.push_back(morvenda::BuildResultRow(
-            static_cast<morvenda::NameCode>(first) << 16 | static_cast<morvenda::NameCode>(second),
-            family));
+            morvenda::MakeNameCode(first, second), family));
     }
     return rows;
 }

@@ -17,8 +17,9 @@ namespace {
 std::vector<morvenda::ResultRow> FullListing() {
     const morvenda::FamilyName family = morvenda::ReadFamilyName("王");
     std::vector<morvenda::ResultRow> rows;
-    for (morvenda::NameCode i = 0; i < 2000; ++i) {
-        rows.push_back(morvenda::BuildResultRow((100 + i / 50) << 16 | (200 + i % 50), family));
+    for (int i = 0; i < 2000; ++i) {
+        rows.push_back(
+            morvenda::BuildResultRow(morvenda::MakeNameCode(100 + i / 50, 200 + i % 50), family));
     }
     return rows;
 }
