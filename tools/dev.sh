@@ -8,7 +8,7 @@ build_dir=${MORVENDA_BUILD_DIR:-$here/build}
 
 packages=(
     cmake ninja-build g++ pkgconf python3
-    qt6-base-dev
+    qt6-base-dev qt6-webengine-dev
     libgtest-dev libbenchmark-dev
     fonts-noto-cjk xvfb xauth
 )
@@ -34,6 +34,11 @@ case "${1:-}" in
     run)
         install_missing
         build
+        # The browser engine will not start its sandbox as root; the program shows only its own
+        # pages, so it goes without.
+        if [ "$(id -u)" -eq 0 ]; then
+            export QTWEBENGINE_DISABLE_SANDBOX=1
+        fi
         if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
             exec xvfb-run -a "$build_dir/app/morvenda"
         fi
