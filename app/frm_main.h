@@ -6,7 +6,9 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "chart/birth_chart.h"
 #include "naming/candidate_lists.h"
@@ -15,10 +17,12 @@
 class MessageBoxes;
 class QAction;
 class QComboBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
@@ -26,11 +30,19 @@ class QToolButton;
 class QTreeWidget;
 class QWidget;
 
+namespace morvenda {
+struct OnlinePage;
+struct PageContext;
+struct ResultRow;
+}  // namespace morvenda
+
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     using TodaySource = std::function<morvenda::CivilDate()>;
+    // Shows a web page; by default in the program's browser window.
+    using PageOpener = std::function<void(const std::string& address)>;
 
     // Today is the computer's local date unless a caller fixes it.
     explicit TfrmMain(MessageBoxes& messageBoxes, TodaySource today = {},
@@ -53,6 +65,12 @@ public:
     void FillTextList();
 
     const morvenda::CandidateList& Candidates() const { return candidates_; }
+
+    // Opens the address and returns once the page is closed again.
+    void OpenWebPage(const std::string& address);
+    // The online analysis of one result row; dest names the analysis.
+    void OpenOnlineNameTest(const morvenda::ResultRow& row, std::string_view dest);
+    void SetPageOpener(PageOpener opener);
 
 public slots:
     // The generation run behind both generation buttons; the sender tells the mode.
@@ -83,6 +101,10 @@ private:
     void FormShow();
 
     void CreateMenus();
+    void CreateOnlineMenus(QMenuBar* bar);
+    void ConnectOnlineLinks();
+    void OpenOnlinePage(const morvenda::OnlinePage& page);
+    morvenda::PageContext OnlinePageContext() const;
     QWidget* CreateToolbar();
     QWidget* CreateInputPanel();
     QWidget* CreateChartPanel();
@@ -105,10 +127,15 @@ private:
     int FamilyIndex2 = morvenda::CharCount;
     bool FavoritesMode = false;
     morvenda::BirthFields Birth;
+    // The chart the panel shows; empty while it is cleared.
+    std::optional<morvenda::BirthChartTexts> shownChart_;
     bool SortAscending = false;
     morvenda::CandidateList candidates_;
     morvenda::NameGenerator generator_;
     bool shownOnce_ = false;
+    PageOpener openPage_;
+    // The browser window, made with the first page it shows.
+    QDialog* frmWebbrowser_ = nullptr;
 
     QToolButton* sbtn_Qiming = nullptr;
     QToolButton* sbtn_Favorites = nullptr;

@@ -35,7 +35,6 @@ QLabel* ChartLabel(QFrame* panel, const morvenda::ChartLabelLayout& layout) {
     }
     if (layout.Link) {
         label->setStyleSheet(QStringLiteral("color: blue;"));
-        label->setCursor(Qt::PointingHandCursor);
     }
     if (layout.Width > 0) {
         label->setAlignment(Qt::AlignCenter);
@@ -85,6 +84,7 @@ QWidget* TfrmMain::CreateChartPanel() {
 }
 
 void TfrmMain::ClearChartLabels() {
+    shownChart_.reset();
     for (QLabel* label : Panel4->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         const int tag = label->property("Tag").toInt();
         if (tag == morvenda::ChartTagValue) {
@@ -112,6 +112,7 @@ bool TfrmMain::ComputeBirthChart() {
         messageBoxes_.Error(this, QString::fromStdString(outcome.ErrorMessage));
         return false;
     }
+    shownChart_ = outcome.Chart;
     for (const auto& [name, text] : morvenda::ChartLabelTexts(*outcome.Chart)) {
         if (QLabel* label = LabelOnPanel(Panel4, name)) {
             label->setText(QString::fromStdString(text));

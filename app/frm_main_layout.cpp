@@ -84,15 +84,7 @@ void TfrmMain::CreateMenus() {
     connect(restart, &QAction::triggered, this, &TfrmMain::N6Click);
     Named(naming->addAction(QStringLiteral("起名知识")), "N7")->setVisible(false);
 
-    Named(bar->addMenu(QStringLiteral("免费测算")), "N2");
-    Named(bar->addMenu(QStringLiteral("其他功能")), "N4");
-
-    QMenu* about = Named(bar->addMenu(QStringLiteral("关于")), "N5");
-    Named(about->addAction(QStringLiteral("使用帮助")), "N95")->setVisible(false);
-    // The web pages these open join with the browser window.
-    Named(about->addAction(QStringLiteral("软件升级")), "N96")->setEnabled(false);
-    Named(about->addAction(QStringLiteral("关于作者")), "N97")->setEnabled(false);
-    Named(about->addAction(QStringLiteral("建议反馈")), "N98")->setVisible(false);
+    CreateOnlineMenus(bar);
 }
 
 QWidget* TfrmMain::CreateToolbar() {
@@ -114,10 +106,8 @@ QWidget* TfrmMain::CreateToolbar() {
     sbtn_dict = addButton("sbtn_dict", QStringLiteral("新华字典"), QStyle::SP_FileDialogDetailedView);
     layout->addStretch();
     connect(sbtn_Qiming, &QToolButton::clicked, this, &TfrmMain::sbtn_QimingClick);
-    // The favourites and the web pages join with their own features.
-    for (QToolButton* pending : {sbtn_Favorites, sbtn_onlineSM, sbtn_dict}) {
-        pending->setEnabled(false);
-    }
+    // The favourites join with their own feature.
+    sbtn_Favorites->setEnabled(false);
     return panel;
 }
 
