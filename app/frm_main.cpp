@@ -81,6 +81,7 @@ void TfrmMain::FormCreate() {
     ShowNameAnalysisLink();
     connect(btn_CreateName, &QPushButton::clicked, this, [this] { btn_CreateNameClick(btn_CreateName); });
     connect(btn_SelectName, &QPushButton::clicked, this, [this] { btn_CreateNameClick(btn_SelectName); });
+    ConnectOnlineLinks();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

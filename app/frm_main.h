@@ -6,7 +6,9 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/rp_main_a.h"
 #include "app/rp_main_b.h"
@@ -18,10 +20,12 @@
 class MessageBoxes;
 class QAction;
 class QComboBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
@@ -30,11 +34,19 @@ class QTreeView;
 class ResultListModel;
 class QWidget;
 
+namespace morvenda {
+struct OnlinePage;
+struct PageContext;
+struct ResultRow;
+}  // namespace morvenda
+
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     using TodaySource = std::function<morvenda::CivilDate()>;
+    // Shows a web page; by default in the program's browser window.
+    using PageOpener = std::function<void(const std::string& address)>;
 
     // Today is the computer's local date unless a caller fixes it.
     explicit TfrmMain(MessageBoxes& messageBoxes, TodaySource today = {},
@@ -62,6 +74,12 @@ public:
     const morvenda::CandidateList& Candidates() const { return candidates_; }
     // The detailed list's rows in the order it shows them.
     const morvenda::ListedRows& Rows() const { return listedRows_; }
+
+    // Opens the address and returns once the page is closed again.
+    void OpenWebPage(const std::string& address);
+    // The online analysis of one result row; dest names the analysis.
+    void OpenOnlineNameTest(const morvenda::ResultRow& row, std::string_view dest);
+    void SetPageOpener(PageOpener opener);
 
 public slots:
     // The generation run behind both generation buttons; the sender tells the mode.
@@ -97,6 +115,10 @@ private:
 
     void CreateMenus();
     void CreatePopupMenu();
+    void CreateOnlineMenus(QMenuBar* bar);
+    void ConnectOnlineLinks();
+    void OpenOnlinePage(const morvenda::OnlinePage& page);
+    morvenda::PageContext OnlinePageContext() const;
     QWidget* CreateToolbar();
     QWidget* CreateInputPanel();
     QWidget* CreateChartPanel();
@@ -119,6 +141,8 @@ private:
     int FamilyIndex2 = morvenda::CharCount;
     bool FavoritesMode = false;
     morvenda::BirthFields Birth;
+    // The chart the panel shows; empty while it is cleared.
+    std::optional<morvenda::BirthChartTexts> shownChart_;
     bool SortAscending = false;
     morvenda::CandidateList candidates_;
     morvenda::ListedRows listedRows_;
@@ -126,6 +150,9 @@ private:
     bool shownOnce_ = false;
     Trp_MainA rp_MainA;
     Trp_MainB rp_MainB;
+    PageOpener openPage_;
+    // The browser window, made with the first page it shows.
+    QDialog* frmWebbrowser_ = nullptr;
 
     QToolButton* sbtn_Qiming = nullptr;
     QToolButton* sbtn_Favorites = nullptr;

@@ -37,8 +37,13 @@ QLabel* ChartLabel(QFrame* panel, const morvenda::ChartLabelLayout& layout) {
         bold.setBold(true);
         label->setFont(bold);
     }
-    // The link labels read as plain text until the web pages they open land: a label that
-    // looks clickable and does nothing misleads.
+    // A link label reads as a link; the pointer turns into a hand only while it has a page to
+    // open. A palette colour, not a style sheet, so the label keeps the program's font.
+    if (layout.Link) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::blue);
+        label->setPalette(palette);
+    }
     if (layout.Width > 0) {
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(layout.X, layout.Y - 2, layout.Width, LabelHeight + 4);
@@ -119,6 +124,7 @@ QWidget* TfrmMain::CreateChartPanel() {
 }
 
 void TfrmMain::ClearChartLabels() {
+    shownChart_.reset();
     for (QLabel* label : Panel4->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         const int tag = label->property("Tag").toInt();
         if (tag == morvenda::ChartTagValue) {
@@ -146,6 +152,7 @@ bool TfrmMain::ComputeBirthChart() {
         messageBoxes_.Error(this, ToQString(outcome.ErrorMessage));
         return false;
     }
+    shownChart_ = outcome.Chart;
     for (const auto& [name, text] : morvenda::ChartLabelTexts(*outcome.Chart)) {
         if (QLabel* label = LabelOnPanel(Panel4, name)) {
             label->setText(ToQString(text));

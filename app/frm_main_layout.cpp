@@ -93,10 +93,8 @@ QWidget* TfrmMain::CreateToolbar() {
     sbtn_dict = addButton("sbtn_dict", QStringLiteral("新华字典"), QStyle::SP_FileDialogDetailedView);
     layout->addStretch();
     connect(sbtn_Qiming, &QToolButton::clicked, this, &TfrmMain::sbtn_QimingClick);
-    // The favourites and the web pages join with their own features.
-    for (QToolButton* pending : {sbtn_Favorites, sbtn_onlineSM, sbtn_dict}) {
-        pending->setEnabled(false);
-    }
+    // The favourites join with their own feature.
+    sbtn_Favorites->setEnabled(false);
     return panel;
 }
 

@@ -8,7 +8,7 @@ build_dir=${MORVENDA_BUILD_DIR:-$here/build}
 
 packages=(
     cmake ninja-build g++ pkgconf python3
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-translations-l10n qt6-webengine-dev
     libgtest-dev libbenchmark-dev
     fonts-noto-cjk fonts-arphic-gbsn00lp fonts-arphic-gkai00mp xvfb xauth
     poppler-utils
@@ -35,6 +35,11 @@ case "${1:-}" in
     run)
         install_missing
         build
+        # The browser engine will not start its sandbox as root; the program shows only its own
+        # pages, so it goes without.
+        if [ "$(id -u)" -eq 0 ]; then
+            export QTWEBENGINE_DISABLE_SANDBOX=1
+        fi
         if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
             exec xvfb-run -a "$build_dir/app/morvenda"
         fi
