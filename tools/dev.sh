@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-noto-cjk fonts-arphic-gbsn00lp fonts-arphic-gkai00mp xvfb xauth
     poppler-utils
+    librsvg2-bin desktop-file-utils appstream
 )
 
 install_missing() {
