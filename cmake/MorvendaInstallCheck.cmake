@@ -1,7 +1,9 @@
 # Run by ctest (cmake -P): installs the build under STAGE_DIR as the package lays it out and checks
 # that a desktop finds what it needs there. Needs no root and writes nothing outside STAGE_DIR.
-#   BUILD_DIR, STAGE_DIR, APP_ID, ICON_SIZES (comma-separated),
+#   BUILD_DIR, STAGE_DIR, APP_ID, VERSION, ICON_SIZES (comma-separated),
 #   DESKTOP_FILE_VALIDATE, APPSTREAMCLI (paths, empty when not found)
+
+cmake_minimum_required(VERSION 3.25)
 
 foreach(tool DESKTOP_FILE_VALIDATE APPSTREAMCLI)
   if(NOT ${tool})
@@ -44,6 +46,13 @@ expect_clean_validation(${DESKTOP_FILE_VALIDATE} ${desktop_file})
 expect_clean_validation(${APPSTREAMCLI} validate --no-net ${metainfo_file})
 # Also sees the tree as a software centre does: the metainfo's launchable must be installed.
 expect_clean_validation(${APPSTREAMCLI} validate-tree --no-net ${STAGE_DIR})
+
+# Software centres announce the newest release listed, which must be the one being installed.
+file(READ ${metainfo_file} metainfo)
+string(REGEX MATCH "<release version=\"([^\"]*)\"" release "${metainfo}")
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+  list(APPEND failures "the metainfo's newest release is '${CMAKE_MATCH_1}', not ${VERSION}")
+endif()
 
 # The menu entry starts what was installed and names the installed icon. Qt names the window's
 # WM_CLASS instance after the executable, which is how an X11 desktop finds the window's entry.
