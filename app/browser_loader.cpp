@@ -6,7 +6,10 @@
 #include <QStringList>
 
 LoadedBrowserWindow LoadBrowserWindow(QWidget* parent, PageSource pages) {
-    const QStringList places{QCoreApplication::applicationDirPath(),
+    // Beside the program, in the installed copy's own folder, then in the build tree.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QStringList places{programDir,
+                             programDir + QStringLiteral("/" MORVENDA_INSTALLED_BROWSER_DIR),
                              QStringLiteral(MORVENDA_BROWSER_DIR)};
     QStringList errors;
     for (const QString& place : places) {

@@ -2,6 +2,10 @@
 // ends without showing anything.
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QString>
 #include <QtGlobal>
 
 #include "app/application_setup.h"
@@ -9,6 +13,20 @@
 #include "app/message_boxes.h"
 #include "app/single_instance.h"
 #include "calendar/almanac.h"
+
+namespace {
+
+// Every size rendered from the program's drawing into the executable's resources, so that each
+// place a desktop shows the icon (title bar, task switcher) picks the one it needs.
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/window-icon")).entryInfoList(QDir::Files)) {
+        icon.addFile(file.filePath());
+    }
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     morvenda::SexagenaryNames();
@@ -24,6 +42,10 @@ int main(int argc, char* argv[]) {
         qWarning("The running copy does not answer at %s", qPrintable(socketPath));
     }
     PrepareApplication(app);
+    // The installed desktop file's name, by which the desktop pairs the window with its menu
+    // entry and icon (on Wayland it is the window's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("cn.morvenda.Qiming"));
+    QApplication::setWindowIcon(WindowIcon());
 
     DialogMessageBoxes messageBoxes;
     TfrmMain frmMain(messageBoxes);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine: installs what is missing, builds, then
-# either starts the program (`run`) or runs every test (`test`).
+# starts the program (`run`), runs every test (`test`) or builds the Debian package (`package`).
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,6 +12,8 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-noto-cjk fonts-arphic-gbsn00lp fonts-arphic-gkai00mp xvfb xauth
     poppler-utils
+    librsvg2-bin desktop-file-utils appstream
+    dpkg-dev file
 )
 
 install_missing() {
@@ -51,8 +53,14 @@ case "${1:-}" in
         cd "$build_dir"
         exec ctest --output-on-failure -j "$(nproc)"
         ;;
+    package)
+        install_missing
+        build
+        cd "$build_dir"
+        exec cpack -G DEB
+        ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|package" >&2
         exit 2
         ;;
 esac
