@@ -137,6 +137,8 @@ void TfrmMain::CreateMenus() {
 
     QMenu* naming = AddNamedMenu(bar, "N1", "起名功能");
     connect(AddItem(naming, {"N6", "Morvenda起名"}), &QAction::triggered, this, &TfrmMain::N6Click);
+    connect(AddItem(naming, {"N_Poetry", "诗词起名"}), &QAction::triggered, this,
+            &TfrmMain::N_PoetryClick);
     AddItem(naming, {"N7", "起名知识"})->setVisible(false);
 
     // The web pages these open join with the browser window.

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/qt_text.h"
+#include "results/name_tooltip.h"
 #include "results/row_sorting.h"
 
 namespace morvenda {
@@ -24,6 +25,7 @@ ResultItem::ResultItem(ResultRow row) : row_(std::move(row)) {
         setText(field, ToQString(row_.Fields[field]));
         setTextAlignment(field, ToQtAlignment(columns[field].Alignment));
     }
+    setToolTip(0, NameCellToolTip(row_));
     setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     setCheckState(0, Qt::Unchecked);
 }

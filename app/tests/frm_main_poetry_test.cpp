@@ -1,0 +1,220 @@
+// 诗词起名 driven through the main window as a user drives it: typing the family name, picking
+// the length and the sex, ticking 按筛选条件 and clicking the button or the menu item.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStringList>
+#include <QTest>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <memory>
+#include <set>
+
+#include "app/application_setup.h"
+#include "app/frm_main.h"
+#include "app/message_boxes.h"
+#include "app/qt_text.h"
+#include "naming/poetry_names.h"
+#include "results/result_list_view.h"
+
+namespace {
+
+class RecordedMessageBoxes final : public MessageBoxes {
+  public:
+    void Information(QWidget*, const QString& text) override { information << text; }
+    void Error(QWidget*, const QString& text) override { errors << text; }
+
+    QStringList information;
+    QStringList errors;
+};
+
+constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
+
+// Chinese text arrives the way an input method delivers it: one committed string.
+void Type(QWidget* widget, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(widget, &commit);
+}
+
+void Pick(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+// Why a row's name does not stand in its source line, in order; empty when it does.
+QString SourceFault(const morvenda::ResultRow& row) {
+    const auto source = morvenda::FindVerseSource(row.Code);
+    if (!source) {
+        return QStringLiteral("no source");
+    }
+    const std::string_view line = source->SentenceText();
+    const auto first = line.find(morvenda::Glyph(static_cast<int>(row.Code >> 16)));
+    if (first == std::string_view::npos) {
+        return QStringLiteral("first character missing from ") + ToQString(line);
+    }
+    const auto second = line.find(morvenda::Glyph(static_cast<int>(row.Code & 0xFFFF)), first + 1);
+    if (second == std::string_view::npos) {
+        return QStringLiteral("second character not after the first in ") + ToQString(line);
+    }
+    return {};
+}
+
+}  // namespace
+
+class FrmMainPoetryTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<TfrmMain> window;
+    RecordedMessageBoxes boxes;
+
+    template <class Widget>
+    Widget* Get(const char* name) {
+        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget) {
+            qFatal("no component %s", name);
+        }
+        return widget;
+    }
+    QTreeWidget* List() { return Get<QTreeWidget>("listview_Result"); }
+    void Enter(const QString& family, const QString& length, const QString& sex) {
+        auto* edit = Get<QLineEdit>("edt_FirstName");
+        edit->setFocus();
+        Type(edit, family);
+        Pick(Get<QComboBox>("cmb_NameLength"), length);
+        Pick(Get<QComboBox>("cmb_Sex"), sex);
+    }
+    void ClickPoetryName() {
+        QTest::mouseClick(Get<QPushButton>("btn_PoetryName"), Qt::LeftButton);
+    }
+    // Every row's name stands in its source line, first character before the second.
+    void VerifyRowsComeFromTheirLines() {
+        for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+            const morvenda::ResultRow& row = morvenda::RowOf(List()->topLevelItem(i));
+            const QString fault = SourceFault(row);
+            QVERIFY2(fault.isEmpty(), qPrintable(ToQString(row.Fields[0]) + ": " + fault));
+        }
+    }
+
+  private slots:
+    void initTestCase() { PrepareApplication(*qApp); }
+    void init() {
+        boxes = {};
+        window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void listsTwoCharacterNamesOfTheClassicsWithTheirLines() {
+        Enter(QStringLiteral("王"), QStringLiteral("双字"), QStringLiteral("女"));
+        ClickPoetryName();
+
+        QVERIFY(boxes.information.isEmpty());
+        QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 1);
+        // The girls' names from the classics are far more than a list holds.
+        QCOMPARE(List()->topLevelItemCount(), morvenda::CandidateList::Capacity);
+        QCOMPARE(Get<QLabel>("Label27")->text(), QStringLiteral("查询一共获得 2000 个名字"));
+        const auto girls = morvenda::PoetryNames(1, 1);
+        const std::set<morvenda::NameCode> allowed(girls.begin(), girls.end());
+        for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = List()->topLevelItem(i);
+            const morvenda::ResultRow& row = morvenda::RowOf(item);
+            QVERIFY(item->text(0).startsWith(QStringLiteral("王")));
+            QVERIFY2(allowed.count(row.Code), qPrintable(item->text(0)));
+            QVERIFY2(item->toolTip(0).contains(
+                         ToQString(morvenda::FindVerseSource(row.Code)->Poem.Title)),
+                     qPrintable(item->text(0)));
+        }
+        VerifyRowsComeFromTheirLines();
+    }
+
+    void theNameCellShowsTheLineWithTheNameMarked() {
+        Enter(QStringLiteral("王"), QStringLiteral("单字"), QStringLiteral("女"));
+        ClickPoetryName();
+        QTreeWidgetItem* item = nullptr;
+        for (int i = 0; i < List()->topLevelItemCount() && !item; ++i) {
+            if (List()->topLevelItem(i)->text(0) == QStringLiteral("王淑 ")) {
+                item = List()->topLevelItem(i);
+            }
+        }
+        QVERIFY(item);
+        QTextDocument shown;
+        shown.setHtml(item->toolTip(0));
+        QCOMPARE(shown.toPlainText().trimmed(),
+                 QStringLiteral("《关雎》（诗经·国风·周南）：窈窕淑女，君子好逑。"));
+        QVERIFY(item->toolTip(0).contains(
+            QStringLiteral("窈窕<b><font color=\"#c00000\">淑</font></b>女，君子好逑。")));
+        // The other cells keep the list's own tooltip.
+        QVERIFY(item->toolTip(1).isEmpty());
+        QCOMPARE(List()->toolTip(), QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
+    }
+
+    void listsOneCharacterNamesAllWhenTheyFit() {
+        Enter(QStringLiteral("王"), QStringLiteral("单字"), QStringLiteral("男"));
+        ClickPoetryName();
+        const auto boys = morvenda::PoetryNames(0, 0);
+        QCOMPARE(List()->topLevelItemCount(), static_cast<int>(boys.size()));
+        for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+            QCOMPARE(morvenda::RowOf(List()->topLevelItem(i)).Code,
+                     boys[static_cast<std::size_t>(i)]);
+        }
+    }
+
+    // No filter dialog exists yet: the conditions are set on the window in its place.
+    void meetsTheConditionsWhenTheBoxIsTicked() {
+        morvenda::FilterConditions metal;
+        metal.chk2_1 = true;
+        metal.chk2_11 = true;  // 金 by meaning, the first character of the given name
+        window->SetFilterConditions(metal);
+        const auto isMetal = [](const morvenda::ResultRow& row) {
+            return (morvenda::ElementByMeaning(static_cast<int>(row.Code >> 16)) &
+                    morvenda::ElementMetal) != 0;
+        };
+        Enter(QStringLiteral("王"), QStringLiteral("双字"), QStringLiteral("女"));
+
+        ClickPoetryName();
+        bool anyOther = false;
+        for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+            anyOther = anyOther || !isMetal(morvenda::RowOf(List()->topLevelItem(i)));
+        }
+        QVERIFY2(anyOther, "without the box ticked the conditions take no part");
+
+        auto* box = Get<QCheckBox>("chk_PoetryFilter");
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QVERIFY(box->isChecked());
+        ClickPoetryName();
+        QVERIFY(List()->topLevelItemCount() > 0);
+        for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+            const morvenda::ResultRow& row = morvenda::RowOf(List()->topLevelItem(i));
+            QVERIFY2(isMetal(row), qPrintable(ToQString(row.Fields[0])));
+        }
+        VerifyRowsComeFromTheirLines();
+    }
+
+    void theMenuItemRunsTheSameCommand() {
+        Enter(QStringLiteral("李"), QStringLiteral("单字"), QStringLiteral("女"));
+        Get<QAction>("N_Poetry")->trigger();
+        QCOMPARE(List()->topLevelItemCount(), static_cast<int>(morvenda::PoetryNames(1, 0).size()));
+        QVERIFY(List()->topLevelItem(0)->text(0).startsWith(QStringLiteral("李")));
+    }
+
+    void anEmptyFamilyNameStopsTheRunWithTheMessage() {
+        ClickPoetryName();
+        QCOMPARE(boxes.information, QStringList{QStringLiteral("请输入姓氏!")});
+        QCOMPARE(List()->topLevelItemCount(), 0);
+    }
+};
+
+QTEST_MAIN(FrmMainPoetryTest)
+#include "frm_main_poetry_test.moc"
