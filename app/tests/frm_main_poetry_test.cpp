@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <memory>
 #include <set>
@@ -94,6 +96,13 @@ class FrmMainPoetryTest : public QObject {
         Pick(Get<QComboBox>("cmb_NameLength"), length);
         Pick(Get<QComboBox>("cmb_Sex"), sex);
     }
+    // What a tooltip shows when the mouse rests on the list's viewport at the point.
+    QString HoverText(const QPoint& at) {
+        QWidget* viewport = List()->viewport();
+        QHelpEvent hover(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &hover);
+        return QToolTip::text();
+    }
     void ClickPoetryName() {
         QTest::mouseClick(Get<QPushButton>("btn_PoetryName"), Qt::LeftButton);
     }
@@ -155,9 +164,13 @@ class FrmMainPoetryTest : public QObject {
                  QStringLiteral("《关雎》（诗经·国风·周南）：窈窕淑女，君子好逑。"));
         QVERIFY(item->toolTip(0).contains(
             QStringLiteral("窈窕<b><font color=\"#c00000\">淑</font></b>女，君子好逑。")));
-        // The other cells keep the list's own tooltip.
-        QVERIFY(item->toolTip(1).isEmpty());
-        QCOMPARE(List()->toolTip(), QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
+        // Hovering: the name cell shows the line, the other cells the list's own tooltip.
+        List()->scrollToItem(item);
+        const QRect cells = List()->visualItemRect(item);
+        QCOMPARE(HoverText(QPoint(List()->columnWidth(0) / 2, cells.center().y())),
+                 item->toolTip(0));
+        QCOMPARE(HoverText(QPoint(List()->columnWidth(0) + 20, cells.center().y())),
+                 QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
     }
 
     void listsOneCharacterNamesAllWhenTheyFit() {
