@@ -13,12 +13,14 @@
 #include "app/rp_main_a.h"
 #include "app/rp_main_b.h"
 #include "chart/birth_chart.h"
+#include "filters/filter_conditions.h"
 #include "naming/candidate_lists.h"
 #include "naming/generation.h"
 #include "results/listed_rows.h"
 
 class MessageBoxes;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QDialog;
 class QFrame;
@@ -81,14 +83,20 @@ public:
     void OpenOnlineNameTest(const morvenda::ResultRow& row, std::string_view dest);
     void SetPageOpener(PageOpener opener);
 
+    // The conditions the advanced run and 诗词起名 with 按筛选条件 apply. The filter dialog will
+    // hold them; until it does they stay at their defaults unless set here.
+    void SetFilterConditions(const morvenda::FilterConditions& conditions);
+
 public slots:
-    // The generation run behind both generation buttons; the sender tells the mode.
+    // The generation run behind the three generation buttons; the sender tells the mode.
     void btn_CreateNameClick(QObject* sender);
 
     void btn_ShowNamePropertyClick();
     void btn_ReturnSimpleClick();
     void sbtn_QimingClick();
     void N6Click();
+    // 诗词起名 from the menu: back to the naming page, then the run of btn_PoetryName.
+    void N_PoetryClick();
 
     void cmb_CalendarTypeChange();
     // False when the year text is no number: the error has been shown and the month and day
@@ -121,6 +129,7 @@ private:
     morvenda::PageContext OnlinePageContext() const;
     QWidget* CreateToolbar();
     QWidget* CreateInputPanel();
+    QWidget* CreatePoetryControls();
     QWidget* CreateChartPanel();
     QWidget* CreateResultPages();
     QWidget* CreateTextListPage();
@@ -147,6 +156,7 @@ private:
     morvenda::CandidateList candidates_;
     morvenda::ListedRows listedRows_;
     morvenda::NameGenerator generator_;
+    morvenda::FilterConditions filterConditions_;
     bool shownOnce_ = false;
     Trp_MainA rp_MainA;
     Trp_MainB rp_MainB;
@@ -170,6 +180,8 @@ private:
     QComboBox* cmb_Hour = nullptr;
     QPushButton* btn_CreateName = nullptr;
     QPushButton* btn_SelectName = nullptr;
+    QPushButton* btn_PoetryName = nullptr;
+    QCheckBox* chk_PoetryFilter = nullptr;  // not saved, like the stroke-kind radio buttons
     QFrame* Panel4 = nullptr;
     QStackedWidget* pc_Result = nullptr;
     QPlainTextEdit* mmo_NameList = nullptr;

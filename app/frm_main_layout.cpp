@@ -151,6 +151,9 @@ QWidget* TfrmMain::CreateInputPanel() {
     btn_SelectName->setEnabled(false);
     for (QPushButton* button : {btn_CreateName, btn_SelectName}) {
         button->setMinimumHeight(48);
+        // No wider than the caption needs, so that the panel with 诗词起名 beside them still
+        // fits the window.
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
     }
 
     auto* layout = new QHBoxLayout(Panel2);
@@ -158,6 +161,7 @@ QWidget* TfrmMain::CreateInputPanel() {
     layout->addLayout(rows, 1);
     layout->addWidget(btn_CreateName);
     layout->addWidget(btn_SelectName);
+    layout->addWidget(CreatePoetryControls());
     return Panel2;
 }
 

@@ -30,6 +30,8 @@ void TfrmMain::CreateMenus() {
     QMenu* naming = bar->addMenu(QStringLiteral("起名功能"));
     naming->setObjectName(QStringLiteral("N1"));
     connect(AddItem(naming, "N6", "Morvenda起名"), &QAction::triggered, this, &TfrmMain::N6Click);
+    connect(AddItem(naming, "N_Poetry", "诗词起名"), &QAction::triggered, this,
+            &TfrmMain::N_PoetryClick);
     AddItem(naming, "N7", "起名知识")->setVisible(false);
 
     CreateOnlineMenus(bar);

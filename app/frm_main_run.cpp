@@ -1,5 +1,6 @@
-// The generation run behind the two generation buttons.
+// The generation run behind the three generation buttons.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,8 +32,11 @@ void TfrmMain::btn_CreateNameClick(QObject* sender) {
     const morvenda::GenerationRequest request{
         cmb_Sex->currentIndex(),
         cmb_NameLength->currentIndex(),
-        sender == btn_SelectName ? morvenda::NamingMode::Advanced : morvenda::NamingMode::Simple,
-        {},
+        sender == btn_SelectName   ? morvenda::NamingMode::Advanced
+        : sender == btn_PoetryName ? morvenda::NamingMode::Poetry
+                                   : morvenda::NamingMode::Simple,
+        filterConditions_,
+        sender == btn_PoetryName && chk_PoetryFilter->isChecked(),
     };
     generator_.Run(request, candidates_);
     FillResultList();

@@ -1,5 +1,6 @@
 #include "app/result_list_model.h"
 
+#include "app/name_tooltip.h"
 #include "app/qt_text.h"
 
 namespace {
@@ -35,6 +36,14 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
             return ToQString(row.Fields[column]);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(ToQtAlignment(morvenda::ResultColumns()[column].Alignment));
+        case Qt::ToolTipRole:
+            // A name from the classics shows its line; every other cell the list's own tip.
+            if (index.column() == CheckColumn) {
+                if (QString source = morvenda::NameCellToolTip(row); !source.isEmpty()) {
+                    return source;
+                }
+            }
+            return {};
         case Qt::CheckStateRole:
             if (index.column() == CheckColumn) {
                 return row.Checked ? Qt::Checked : Qt::Unchecked;

@@ -5,6 +5,8 @@
 
 #include "naming/advanced_search.h"
 #include "naming/code_lists.h"
+#include "naming/poetry_draws.h"
+#include "naming/poetry_names.h"
 #include "naming/pool_draws.h"
 
 namespace morvenda {
@@ -48,11 +50,19 @@ void TakeCandidates(RawCandidateList& raw, CandidateList& list) {
 
 void NameGenerator::Run(const GenerationRequest& request, CandidateList& list) {
     std::optional<FilterSnapshot> conditions;
-    if (request.Mode == NamingMode::Advanced) {
+    if (request.Mode == NamingMode::Advanced ||
+        (request.Mode == NamingMode::Poetry && request.PoetryFiltered)) {
         conditions.emplace(request.Conditions);
     }
-    DrawCandidates(random_, NamePools(request.SexIndex), request.NameLengthIndex,
-                   conditions ? &*conditions : nullptr, buffer_, raw_);
+    const FilterSnapshot* snapshot = conditions ? &*conditions : nullptr;
+    if (request.Mode == NamingMode::Poetry) {
+        raw_.Codes.clear();
+        DrawPoetryNames(random_, PoetryNames(request.SexIndex, request.NameLengthIndex), snapshot,
+                        raw_);
+    } else {
+        DrawCandidates(random_, NamePools(request.SexIndex), request.NameLengthIndex, snapshot,
+                       buffer_, raw_);
+    }
     TakeCandidates(raw_, list);
 }
 

@@ -16,6 +16,7 @@ namespace morvenda {
 enum class NamingMode {
     Simple,    // 简单起名: random draws, no conditions
     Advanced,  // 高级起名: draws that meet the filter conditions
+    Poetry,    // 诗词起名: names from the classics, meeting the conditions when asked to
 };
 
 // Item indexes of the name-length list.
@@ -27,8 +28,9 @@ struct GenerationRequest {
     // Item index of the name-length list; any other value (no item selected) draws nothing.
     int NameLengthIndex = TwoCharacterName;
     NamingMode Mode = NamingMode::Simple;
-    // Read in the advanced mode only.
+    // Read in the advanced mode, and in the poetry mode when PoetryFiltered is set.
     FilterConditions Conditions;
+    bool PoetryFiltered = false;  // 按筛选条件
 };
 
 // Empties the raw list and draws into it by name length and mode: with conditions the
