@@ -169,9 +169,9 @@ void TfrmMain::CreateMenus() {
 void TfrmMain::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    // The name analysis and the favourites join with their own features.
+    // The name analysis joins with its own feature.
     AddPendingItem(PopupMenu1, {"N8", "查看名字属性"});
-    AddPendingItem(PopupMenu1, {"N9", "加入收藏夹"});
+    connect(AddItem(PopupMenu1, {"N9", "加入收藏夹"}), &QAction::triggered, this, &TfrmMain::N9Click);
     connect(AddItem(PopupMenu1, {"N10", "打印"}), &QAction::triggered, this, &TfrmMain::btn_Print2Click);
 
     QMenu* sortMenu = PopupMenu1->addMenu(QStringLiteral("排序"));
