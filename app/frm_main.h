@@ -111,6 +111,13 @@ public slots:
     void btn_Print1Click();
     void btn_Print2Click();
 
+    // Keeps the ticked rows in the favourites file, or in favourites mode removes them from it.
+    void btn_AddFavoritesClick();
+    // Lists the favourites file, each name under the family it was kept under.
+    void sbtn_FavoritesClick();
+    // Ticks the selected row and adds or removes it with the other ticked rows.
+    void N9Click();
+
     // A later start of the program asked this copy to come to the front.
     void ActivationMessageReceived();
 
@@ -138,6 +145,9 @@ private:
     void CreateStatusBar();
     void CreateShortcuts();
     void FillHourList();
+    // Reads the favourites file into the CandidateList. False when it cannot be read: the
+    // error has been shown and the CandidateList is as it was.
+    bool LoadFavorites();
     void SetStatusText(int panel, const QString& text);
 
     MessageBoxes& messageBoxes_;

@@ -93,8 +93,7 @@ QWidget* TfrmMain::CreateToolbar() {
     sbtn_dict = addButton("sbtn_dict", QStringLiteral("新华字典"), QStyle::SP_FileDialogDetailedView);
     layout->addStretch();
     connect(sbtn_Qiming, &QToolButton::clicked, this, &TfrmMain::sbtn_QimingClick);
-    // The favourites join with their own feature.
-    sbtn_Favorites->setEnabled(false);
+    connect(sbtn_Favorites, &QToolButton::clicked, this, &TfrmMain::sbtn_FavoritesClick);
     return panel;
 }
 
@@ -228,8 +227,8 @@ QWidget* TfrmMain::CreateDetailedListPage() {
     cmb_sort2->setCurrentIndex(-1);
     btn_ReturnSimple = Named(new QPushButton(QStringLiteral("简单列表")), "btn_ReturnSimple");
     btn_Print2 = Named(new QPushButton(QStringLiteral("打印")), "btn_Print2");
-    btn_AddFavorites = Named(new QPushButton(QStringLiteral("加入收藏")), "btn_AddFavorites");
-    btn_AddFavorites->setEnabled(false);  // the favourites join with their own feature
+    btn_AddFavorites =
+        Named(new QPushButton(sbtn_Favorites->icon(), QStringLiteral("加入收藏")), "btn_AddFavorites");
     Label27 = Named(new QLabel, "Label27");
     QPalette blueText = Label27->palette();
     blueText.setColor(QPalette::WindowText, Qt::blue);
@@ -246,6 +245,7 @@ QWidget* TfrmMain::CreateDetailedListPage() {
     connect(cmb_sort2, &QComboBox::activated, this, [this] { cmb_Sort1Click(cmb_sort2); });
     connect(btn_ReturnSimple, &QPushButton::clicked, this, &TfrmMain::btn_ReturnSimpleClick);
     connect(btn_Print2, &QPushButton::clicked, this, &TfrmMain::btn_Print2Click);
+    connect(btn_AddFavorites, &QPushButton::clicked, this, &TfrmMain::btn_AddFavoritesClick);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -41,8 +41,7 @@ void TfrmMain::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     // 查看名字属性 (N8) joins above these with the online links.
-    // The favourites join with their own feature.
-    AddItem(PopupMenu1, "N9", "加入收藏夹")->setEnabled(false);
+    connect(AddItem(PopupMenu1, "N9", "加入收藏夹"), &QAction::triggered, this, &TfrmMain::N9Click);
     connect(AddItem(PopupMenu1, "N10", "打印"), &QAction::triggered, this, &TfrmMain::btn_Print2Click);
 
     QMenu* sortMenu = PopupMenu1->addMenu(QStringLiteral("排序"));

@@ -110,6 +110,12 @@ void ResultListModel::Append(std::vector<morvenda::ResultRow> rows) {
     endInsertRows();
 }
 
+void ResultListModel::Remove(int position) {
+    beginRemoveRows({}, position, position);
+    rows_.Remove(position);
+    endRemoveRows();
+}
+
 void ResultListModel::Sort(int field, bool ascending) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const std::vector<std::size_t> cameFrom = rows_.Sort(field, ascending);

@@ -26,6 +26,7 @@ public:
     void Clear();
     // Appends a batch of rows at the end.
     void Append(std::vector<morvenda::ResultRow> rows);
+    void Remove(int position);
     // Sorts by one field; the selection and the current row stay on their rows.
     void Sort(int field, bool ascending);
 

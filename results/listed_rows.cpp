@@ -1,11 +1,20 @@
 #include "results/listed_rows.h"
 
+#include <stdexcept>
+
 #include "results/row_sorting.h"
 
 namespace morvenda {
 
 const ResultRow& ListedRows::At(int position) const {
     return rows_.at(static_cast<std::size_t>(position));
+}
+
+void ListedRows::Remove(int position) {
+    if (position < 0 || position >= Count()) {
+        throw std::out_of_range("ListedRows::Remove");
+    }
+    rows_.erase(rows_.begin() + position);
 }
 
 void ListedRows::SetChecked(int position, bool checked) {

@@ -17,6 +17,8 @@ public:
     void Clear() { rows_.clear(); }
     // Appends the row at the end of the display order.
     void Append(ResultRow row) { rows_.push_back(std::move(row)); }
+    // Removes the row at a position; the rows after it move up one.
+    void Remove(int position);
 
     int Count() const { return static_cast<int>(rows_.size()); }
     // Positions count from 0 in the display order; a position outside it is a caller's error.

@@ -50,6 +50,14 @@ TEST(ListedRows, CheckMarksAndFamiliesMoveWithTheirRowsWhenSorted) {
     EXPECT_EQ(rows.CheckedPositions(), (std::vector<int>{0, 2}));
 }
 
+TEST(ListedRows, RemovingARowMovesTheRowsAfterItUpWithTheirMarks) {
+    ListedRows rows = Listing();
+    rows.Remove(0);
+    EXPECT_EQ(Captions(rows), (std::vector<std::string>{"王二", "王三"}));
+    EXPECT_EQ(rows.CheckedPositions(), std::vector<int>{0});
+    EXPECT_THROW(rows.Remove(2), std::out_of_range);
+}
+
 TEST(ListedRows, ClearingEmptiesTheListing) {
     ListedRows rows = Listing();
     rows.Clear();
