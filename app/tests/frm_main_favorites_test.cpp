@@ -55,9 +55,8 @@ Entries Favourites(int count, std::initializer_list<const char*> families) {
     Entries entries;
     const std::vector<const char*> turns(families);
     for (int i = 0; i < count; ++i) {
-        const auto row = static_cast<morvenda::NameCode>((i * 7) % count);
-        entries.push_back(
-            {FamilyOf(turns[static_cast<std::size_t>(i) % turns.size()]), row << 16 | 0xFFFF});
+        entries.push_back({FamilyOf(turns[static_cast<std::size_t>(i) % turns.size()]),
+                           morvenda::SingleNameCode((i * 7) % count)});
     }
     return entries;
 }

@@ -28,9 +28,7 @@ FamilyCode Family(const char* first, const char* second = nullptr) {
 }
 
 NameCode Name(const char* first, const char* second = nullptr) {
-    const auto high = static_cast<NameCode>(FindCharIndex(first));
-    const auto low = second ? static_cast<NameCode>(FindCharIndex(second)) : NameCode{0xFFFF};
-    return high << 16 | low;
+    return MakeNameCode(FindCharIndex(first), second ? FindCharIndex(second) : NoSecondChar);
 }
 
 std::vector<FavoriteEntry> Listed(const CandidateList& list) {
@@ -47,7 +45,7 @@ std::vector<FavoriteEntry> ManyEntries() {
     std::vector<FavoriteEntry> entries;
     for (NameCode i = 0; i < 2500; ++i) {
         const NameCode row = (i * 7) % 2500;
-        entries.push_back({i % 2 ? Family("李") : Family("王"), row << 16 | 0xFFFF});
+        entries.push_back({i % 2 ? Family("李") : Family("王"), SingleNameCode(static_cast<CharIndex>(row))});
     }
     return entries;
 }
