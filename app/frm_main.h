@@ -32,6 +32,7 @@ class QStackedWidget;
 class QToolButton;
 class QTreeView;
 class ResultListModel;
+class TfrmSelect;
 class QWidget;
 
 namespace morvenda {
@@ -151,6 +152,9 @@ private:
     Trp_MainA rp_MainA;
     Trp_MainB rp_MainB;
     PageOpener openPage_;
+    // The filter dialog of the advanced mode, made once: its controls keep the conditions from
+    // one showing to the next.
+    TfrmSelect* frmSelect = nullptr;
     // The browser window, made with the first page it shows.
     QDialog* frmWebbrowser_ = nullptr;
 
