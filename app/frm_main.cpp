@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/frm_select.h"
 #include "app/message_boxes.h"
 
 Q_LOGGING_CATEGORY(lcMainWindow, "morvenda.window", QtWarningMsg)
@@ -73,6 +74,7 @@ TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::FormCreate() {
     ShowPage(pc_Main, 0);
+    frmSelect = new TfrmSelect(this);
     ShowPage(pc_Result, 2);
     cmb_CalendarTypeChange();
     btn_Print2->setIcon(btn_Print1->icon());

@@ -34,6 +34,7 @@ class QStackedWidget;
 class QToolButton;
 class QTreeView;
 class ResultListModel;
+class TfrmSelect;
 class QWidget;
 
 namespace morvenda {
@@ -85,7 +86,6 @@ public:
 
     // The conditions the advanced run and 诗词起名 with 按筛选条件 apply. The filter dialog will
     // hold them; until it does they stay at their defaults unless set here.
-    void SetFilterConditions(const morvenda::FilterConditions& conditions);
 
 public slots:
     // The generation run behind the three generation buttons; the sender tells the mode.
@@ -166,11 +166,13 @@ private:
     morvenda::CandidateList candidates_;
     morvenda::ListedRows listedRows_;
     morvenda::NameGenerator generator_;
-    morvenda::FilterConditions filterConditions_;
     bool shownOnce_ = false;
     Trp_MainA rp_MainA;
     Trp_MainB rp_MainB;
     PageOpener openPage_;
+    // The filter dialog of the advanced mode, made once: its controls keep the conditions from
+    // one showing to the next.
+    TfrmSelect* frmSelect = nullptr;
     // The browser window, made with the first page it shows.
     QDialog* frmWebbrowser_ = nullptr;
 

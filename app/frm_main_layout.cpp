@@ -147,7 +147,6 @@ QWidget* TfrmMain::CreateInputPanel() {
     btn_CreateName = Named(new QPushButton(QStringLiteral("简单起名")), "btn_CreateName");
     btn_SelectName = Named(new QPushButton(QStringLiteral("高级起名")), "btn_SelectName");
     // The filter dialog that the advanced run opens joins with its own feature.
-    btn_SelectName->setEnabled(false);
     for (QPushButton* button : {btn_CreateName, btn_SelectName}) {
         button->setMinimumHeight(48);
         // No wider than the caption needs, so that the panel with 诗词起名 beside them still

@@ -29,7 +29,3 @@ void TfrmMain::N_PoetryClick() {
     sbtn_QimingClick();
     btn_CreateNameClick(btn_PoetryName);
 }
-
-void TfrmMain::SetFilterConditions(const morvenda::FilterConditions& conditions) {
-    filterConditions_ = conditions;
-}

@@ -6,13 +6,15 @@
 #include <QPushButton>
 
 #include "app/frm_main.h"
+#include "app/frm_select.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
 #include "naming/family_name.h"
 #include "naming/generation.h"
 
 void TfrmMain::btn_CreateNameClick(QObject* sender) {
-    const morvenda::FamilyName family = morvenda::ReadFamilyName(FromQString(edt_FirstName->text()));
+    const morvenda::FamilyName family =
+        morvenda::ReadFamilyName(FromQString(edt_FirstName->text()));
     edt_FirstName->setText(ToQString(family.Text));
     if (family.Text.empty()) {
         messageBoxes_.Information(this, QStringLiteral("请输入姓氏!"));
@@ -28,14 +30,19 @@ void TfrmMain::btn_CreateNameClick(QObject* sender) {
     if (!ComputeBirthChart()) {
         return;
     }
+    // Anything but OK leaves the lists as they were, with the chart of the current input.
+    const bool advanced = sender == btn_SelectName;
+    if (advanced && frmSelect->exec() != QDialog::Accepted) {
+        return;
+    }
 
     const morvenda::GenerationRequest request{
         cmb_Sex->currentIndex(),
         cmb_NameLength->currentIndex(),
-        sender == btn_SelectName   ? morvenda::NamingMode::Advanced
+        advanced                   ? morvenda::NamingMode::Advanced
         : sender == btn_PoetryName ? morvenda::NamingMode::Poetry
                                    : morvenda::NamingMode::Simple,
-        filterConditions_,
+        frmSelect->Conditions(),
         sender == btn_PoetryName && chk_PoetryFilter->isChecked(),
     };
     generator_.Run(request, candidates_);

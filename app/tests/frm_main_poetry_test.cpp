@@ -21,6 +21,7 @@
 
 #include "app/application_setup.h"
 #include "app/frm_main.h"
+#include "app/frm_select.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
 #include "naming/poetry_names.h"
@@ -187,13 +188,12 @@ class FrmMainPoetryTest : public QObject {
         }
     }
 
-    // No filter dialog exists yet: the conditions are set on the window in its place.
+    // The conditions are the filter dialog's: 金 by meaning for the first character.
     void meetsTheConditionsWhenTheBoxIsTicked() {
-        morvenda::FilterConditions metal;
-        // 金 by meaning, the first character of the given name
-        metal.Row(morvenda::ConditionPlace::FirstChar).MeaningElements = {
-            true, morvenda::ElementMask(morvenda::Element::Metal)};
-        window->SetFilterConditions(metal);
+        auto* dialog = window->findChild<TfrmSelect*>(QStringLiteral("frmSelect"));
+        for (const char* box : {"chk2_1", "chk2_11"}) {
+            dialog->SetControlValue(*morvenda::FindFilterControl(box), true);
+        }
         const auto isMetal = [](const morvenda::ResultRow& row) {
             return morvenda::ElementByMeaning(morvenda::FirstGivenChar(row.Code))
                 .Contains(morvenda::Element::Metal);

@@ -170,7 +170,7 @@ private slots:
         for (const QString& link : LinkLabels) {
             QVERIFY(Get<QLabel>(link.toLatin1().constData())->isHidden());
         }
-        QVERIFY(!Get<QPushButton>("btn_SelectName")->isEnabled());
+        QVERIFY(Get<QPushButton>("btn_SelectName")->isEnabled());
         QCOMPARE(Get<QComboBox>("cmb_Sort1")->currentIndex(), -1);
         QCOMPARE(Get<QComboBox>("cmb_sort2")->count(), 12);
         QCOMPARE(Get<QComboBox>("cmb_Hour")->currentIndex(), -1);
