@@ -20,16 +20,9 @@
 #include "app/frm_main.h"
 #include "app/frm_select.h"
 #include "app/message_boxes.h"
+#include "app/tests/window_test_support.h"
 
 namespace {
-
-class SilentMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString& text) override { shown << text; }
-    void Error(QWidget*, const QString& text) override { shown << text; }
-
-    QStringList shown;
-};
 
 constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
 
@@ -69,15 +62,11 @@ class FrmMainAdvancedTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TfrmMain> window;
-    SilentMessageBoxes boxes;
+    RecordedMessageBoxes boxes;
 
     template <class Widget>
     Widget* Get(const char* name) {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no component %s", name);
-        }
-        return widget;
+        return Component<Widget>(window.get(), name);
     }
     QAbstractItemModel* Results() { return Get<QTreeView>("listview_Result")->model(); }
     QStringList Column(int field) {
@@ -124,7 +113,7 @@ class FrmMainAdvancedTest : public QObject {
             user.Click("btn_OK");
         });
         QCOMPARE(Column(0), QStringList{QStringLiteral("王涛")});
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(boxes.NoneShown());
     }
 
     void elementsByMeaningHoldForBothGivenCharacters() {

@@ -18,16 +18,9 @@
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
 #include "app/tests/menu_clicks.h"
+#include "app/tests/window_test_support.h"
 
 namespace {
-
-class RecordedMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString& text) override { shown << text; }
-    void Error(QWidget*, const QString& text) override { shown << text; }
-
-    QStringList shown;
-};
 
 // The engine's own processes start with the first page, which takes a while on a busy machine.
 constexpr int LoadTimeout = 30000;
@@ -92,7 +85,7 @@ class FrmMainBrowserTest : public QObject {
         QVERIFY2(shownAddress.contains(QStringLiteral("&ming=") + name.mid(1).trimmed()),
                  qPrintable(shownAddress));
 
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(boxes.NoneShown());
         QCOMPARE(window.findChildren<QDialog*>(QStringLiteral("frmWebbrowser")).size(), 1);
     }
 };

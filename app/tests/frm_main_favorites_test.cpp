@@ -29,20 +29,12 @@
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
 #include "app/tests/user_input.h"
+#include "app/tests/window_test_support.h"
 #include "dict/char_table.h"
 #include "results/favorites_file.h"
 #include "results/result_row.h"
 
 namespace {
-
-class RecordedMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString& text) override { information << text; }
-    void Error(QWidget*, const QString& text) override { errors << text; }
-
-    QStringList information;
-    QStringList errors;
-};
 
 using Entries = std::vector<morvenda::FavoriteEntry>;
 
@@ -81,11 +73,7 @@ class FrmMainFavoritesTest : public QObject {
 
     template <class Widget>
     Widget* Get(const char* name) {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no component %s", name);
-        }
-        return widget;
+        return Component<Widget>(window.get(), name);
     }
     QTreeView* ResultList() { return Get<QTreeView>("listview_Result"); }
     QPushButton* AddButton() { return Get<QPushButton>("btn_AddFavorites"); }

@@ -20,16 +20,10 @@
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
 #include "app/tests/menu_clicks.h"
+#include "app/tests/user_input.h"
+#include "app/tests/window_test_support.h"
 
 namespace {
-
-class RecordedMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString& text) override { shown << text; }
-    void Error(QWidget*, const QString& text) override { shown << text; }
-
-    QStringList shown;
-};
 
 constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
 
@@ -136,13 +130,6 @@ const QList<ExpectedPage> HiddenPages{
     {"N98", "建议反馈", S + "feedback.asp"},
 };
 
-void Pick(QComboBox* box, const QString& text) {
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
 // A press and release, then the second press arriving as the double-click.
 void DoubleClick(QWidget* widget, QPoint at) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
@@ -169,11 +156,7 @@ class FrmMainOnlineTest : public QObject {
 
     template <class Widget>
     Widget* Get(const char* name) {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no component %s", name);
-        }
-        return widget;
+        return Component<Widget>(window.get(), name);
     }
     void ChartTheBoy() {
         Pick(Get<QComboBox>("cmb_CalendarType"), QStringLiteral("阳历"));
@@ -184,7 +167,7 @@ class FrmMainOnlineTest : public QObject {
         Pick(Get<QComboBox>("cmb_Sex"), QStringLiteral("男"));
         Get<QLineEdit>("edt_FirstName")->setText(QStringLiteral("王"));
         QTest::mouseClick(Get<QPushButton>("btn_CreateName"), Qt::LeftButton);
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(boxes.NoneShown());
         QCOMPARE(Get<QLabel>("Label108")->text(), QStringLiteral("双子座"));
     }
     // Clicks whatever the component is, as a user would.

@@ -24,34 +24,13 @@
 #include "app/frm_select.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
+#include "app/tests/user_input.h"
+#include "app/tests/window_test_support.h"
 #include "naming/poetry_names.h"
 
 namespace {
 
-class RecordedMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString& text) override { information << text; }
-    void Error(QWidget*, const QString& text) override { errors << text; }
-
-    QStringList information;
-    QStringList errors;
-};
-
 constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
-
-// Chinese text arrives the way an input method delivers it: one committed string.
-void Type(QWidget* widget, const QString& text) {
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(widget, &commit);
-}
-
-void Pick(QComboBox* box, const QString& text) {
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
 
 // Why a row's name does not stand in its source line, in order; empty when it does.
 QString SourceFault(const morvenda::ResultRow& row) {
@@ -82,11 +61,7 @@ class FrmMainPoetryTest : public QObject {
 
     template <class Widget>
     Widget* Get(const char* name) {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no component %s", name);
-        }
-        return widget;
+        return Component<Widget>(window.get(), name);
     }
     QTreeView* List() { return Get<QTreeView>("listview_Result"); }
     int RowCount() { return List()->model()->rowCount(); }

@@ -25,17 +25,10 @@
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
 #include "app/tests/pdf_pages.h"
+#include "app/tests/user_input.h"
+#include "app/tests/window_test_support.h"
 
 namespace {
-
-class RecordedMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString& text) override { information << text; }
-    void Error(QWidget*, const QString& text) override { errors << text; }
-
-    QStringList information;
-    QStringList errors;
-};
 
 // Answers the next modal dialog of the given kind once it shows, the way a user answers it
 // while the code that opened it waits in the dialog's own loop.
@@ -72,13 +65,6 @@ QAction* PreviewPrintAction(QPrintPreviewDialog* preview) {
     return nullptr;
 }
 
-// Chinese text arrives the way an input method delivers it: one committed string.
-void Type(QWidget* widget, const QString& text) {
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(widget, &commit);
-}
-
 }  // namespace
 
 class FrmMainPrintTest : public QObject {
@@ -91,11 +77,7 @@ class FrmMainPrintTest : public QObject {
 
     template <class Widget>
     Widget* Get(const char* name) {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no component %s", name);
-        }
-        return widget;
+        return Component<Widget>(window.get(), name);
     }
 
     void ListNames(const QString& family) {

@@ -30,17 +30,9 @@
 #include "app/message_boxes.h"
 #include "app/program_font.h"
 #include "app/tests/user_input.h"
+#include "app/tests/window_test_support.h"
 
 namespace {
-
-class RecordedMessageBoxes final : public MessageBoxes {
-public:
-    void Information(QWidget*, const QString& text) override { information << text; }
-    void Error(QWidget*, const QString& text) override { errors << text; }
-
-    QStringList information;
-    QStringList errors;
-};
 
 constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
 
@@ -71,14 +63,6 @@ void DoubleClickHeader(QHeaderView* header, int section) {
     QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, at);
 }
 
-// Picks an item the way a user does, so the handler behind the list runs.
-void Pick(QComboBox* box, const QString& text) {
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
 }  // namespace
 
 class FrmMainTest : public QObject {
@@ -90,11 +74,7 @@ private:
 
     template <class Widget>
     Widget* Get(const char* name) {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no component %s", name);
-        }
-        return widget;
+        return Component<Widget>(window.get(), name);
     }
     QString Text(const QString& labelName) {
         return Get<QLabel>(labelName.toLatin1().constData())->text();

@@ -17,6 +17,7 @@
 
 #include "app/application_setup.h"
 #include "app/qt_text.h"
+#include "app/tests/window_test_support.h"
 #include "dict/radical_table.h"
 
 namespace {
@@ -38,11 +39,7 @@ class FrmSelectTest : public QObject {
 
     template <class Widget>
     Widget* Get(const char* name) {
-        auto* widget = dialog->findChild<Widget*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return widget;
+        return Component<Widget>(dialog.get(), name);
     }
 
     // Shows the dialog's page holding the control, then clicks it.

@@ -3,6 +3,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -14,6 +15,14 @@ inline void Type(QWidget* widget, const QString& text) {
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(widget, &commit);
+}
+
+// Picks a list item the way a user does, so the handler behind the list runs.
+inline void Pick(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
 }
 
 // Clicks a row's check box where the view draws it, scrolling the row into sight first.

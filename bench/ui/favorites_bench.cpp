@@ -11,19 +11,13 @@
 #include <vector>
 
 #include "app/frm_main.h"
-#include "app/message_boxes.h"
+#include "silent_message_boxes.h"
 #include "base/program_files.h"
 #include "dict/char_table.h"
 #include "results/favorites_file.h"
 #include "results/result_row.h"
 
 namespace {
-
-class SilentMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString&) override {}
-    void Error(QWidget*, const QString&) override {}
-};
 
 // Two-character names under four family names by turns, one and two characters long.
 std::string MixedFavourites() {

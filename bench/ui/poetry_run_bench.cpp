@@ -7,15 +7,9 @@
 #include <QPushButton>
 
 #include "app/frm_main.h"
-#include "app/message_boxes.h"
+#include "silent_message_boxes.h"
 
 namespace {
-
-class SilentMessageBoxes final : public MessageBoxes {
-  public:
-    void Information(QWidget*, const QString&) override {}
-    void Error(QWidget*, const QString&) override {}
-};
 
 void BM_PoetryRunClick(benchmark::State& state) {
     SilentMessageBoxes boxes;

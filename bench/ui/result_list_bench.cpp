@@ -6,15 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include "app/frm_main.h"
-#include "app/message_boxes.h"
+#include "silent_message_boxes.h"
 
 namespace {
-
-class SilentMessageBoxes final : public MessageBoxes {
-public:
-    void Information(QWidget*, const QString&) override {}
-    void Error(QWidget*, const QString&) override {}
-};
 
 // A window after one simple run for the family name 王.
 void ListNames(TfrmMain& window) {
