@@ -19,6 +19,8 @@ import re
 import sys
 import unicodedata
 
+import generated_files
+
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 SKIPPED = 77  # exit status of --check without the staged sources, a skip for the test runner
@@ -650,23 +652,7 @@ def main():
         "README.md": readme_text(records, notes, initial_elements, radical_table),
         "NOTICE": notice_text(args.data),
     }
-    stale = []
-    for name, text in files.items():
-        path = os.path.join(args.out, name)
-        if args.check:
-            try:
-                with open(path, encoding="utf-8", newline="") as f:
-                    if f.read() == text:
-                        continue
-            except FileNotFoundError:
-                pass
-            stale.append(name)
-        else:
-            with open(path, "w", encoding="utf-8", newline="\n") as f:
-                f.write(text)
-    for name in stale:
-        print(f"{name} differs from what the sources give; run tools/dict_generate.py")
-    return 1 if stale else 0
+    return generated_files.write_or_check(files, args.out, args.check, "dict_generate.py")
 
 
 if __name__ == "__main__":

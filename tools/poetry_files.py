@@ -9,6 +9,8 @@ for an empty field), then one line per sentence of that poem. names.tsv: one lin
 
 import collections
 
+import pools_files
+
 SEX_LABELS = ("男", "女")
 
 Poem = collections.namedtuple("Poem", "number work section title author sentences")
@@ -48,18 +50,11 @@ def names_text(names):
     return "".join(parts)
 
 
-def _data_lines(path):
-    with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            line = line.rstrip("\n")
-            if line and not line.startswith("#"):
-                yield number, line
-
 
 def read_poems(path):
     """Poems in file order; raises ValueError naming the line at fault."""
     poems = []
-    for number, line in _data_lines(path):
+    for number, line in pools_files.data_lines(path):
         where = f"{path}:{number}"
         if "\t" in line:
             fields = line.split("\t")
@@ -77,7 +72,7 @@ def read_poems(path):
 
 def read_names(path):
     names = []
-    for number, line in _data_lines(path):
+    for number, line in pools_files.data_lines(path):
         fields = line.split("\t")
         try:
             if len(fields) != 5:

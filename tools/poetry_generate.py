@@ -27,6 +27,7 @@ import os
 import re
 import sys
 
+import generated_files
 import poetry_files
 import pools_files
 import pools_generate
@@ -471,25 +472,7 @@ def main():
             threshold_table(sources, lambda t: Eligibility(pools_folder, table, t))),
         "NOTICE": notice_text(args.data),
     }
-    stale = []
-    if not args.check:
-        os.makedirs(args.out, exist_ok=True)
-    for name, text in files.items():
-        path = os.path.join(args.out, name)
-        if args.check:
-            try:
-                with open(path, encoding="utf-8", newline="") as f:
-                    if f.read() == text:
-                        continue
-            except FileNotFoundError:
-                pass
-            stale.append(name)
-        else:
-            with open(path, "w", encoding="utf-8", newline="\n") as f:
-                f.write(text)
-    for name in stale:
-        print(f"{name} differs from what the sources give; run tools/poetry_generate.py")
-    return 1 if stale else 0
+    return generated_files.write_or_check(files, args.out, args.check, "poetry_generate.py")
 
 
 if __name__ == "__main__":

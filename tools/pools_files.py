@@ -15,7 +15,8 @@ def pairs_path(folder, sex):
     return os.path.join(folder, f"{sex}_pairs.tsv")
 
 
-def _data_lines(path):
+def data_lines(path):
+    """(line number, text) of every line that is neither empty nor a # comment."""
     with open(path, encoding="utf-8") as f:
         for number, line in enumerate(f, 1):
             line = line.rstrip("\n")
@@ -47,7 +48,7 @@ def read_character_rows(path):
 def read_ranking(path):
     """(glyph, weight) records in rank order."""
     records = []
-    for number, line in _data_lines(path):
+    for number, line in data_lines(path):
         fields = line.split("\t")
         if len(fields) != 2 or not fields[1].isdigit():
             raise ValueError(f"{path}:{number}: expected 'glyph<TAB>weight', got {line!r}")
@@ -58,7 +59,7 @@ def read_ranking(path):
 def read_pairs(path):
     """Two-character given names in pool order."""
     names = []
-    for number, line in _data_lines(path):
+    for number, line in data_lines(path):
         if len(line) != 2:
             raise ValueError(f"{path}:{number}: expected a two-character name, got {line!r}")
         names.append(line)
