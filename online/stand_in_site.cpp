@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
+#include <set>
 
 #include "online/site_addresses.h"
+#include "online/site_document.h"
 
 namespace morvenda {
 namespace {
@@ -87,27 +88,8 @@ std::vector<QueryItem> FixedQueryOf(const OnlinePage& page) {
     return fixed;
 }
 
-std::string Document(std::string_view title, std::string_view body) {
-    std::string html =
-        "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
-    html += HtmlEscaped(title);
-    html +=
-        "</title>\n<style>\n"
-        "body { font-family: sans-serif; margin: 2em; line-height: 1.6; }\n"
-        "table { border-collapse: collapse; margin: 1em 0; }\n"
-        "th, td { border: 1px solid #99a; padding: 0.2em 0.8em; text-align: left; }\n"
-        "th { background: #e8ecf4; }\n"
-        ".note { color: #555; }\n"
-        "</style>\n</head>\n<body>\n<div id=\"body\">\n<h1>";
-    html += HtmlEscaped(title);
-    html += "</h1>\n";
-    html += body;
-    html += "</div>\n</body>\n</html>\n";
-    return html;
-}
-
 std::string NotFoundPage(const PageRequest& request) {
-    return Document("找不到页面", "<p>" + HtmlEscaped(request.Address) + "</p>\n");
+    return SiteDocument("找不到页面", "<p>" + HtmlEscaped(request.Address) + "</p>\n");
 }
 
 // What every page of the page table shows until it has content of its own.
@@ -126,7 +108,7 @@ std::string CaptionPage(const PageRequest& request) {
         body += "</table>\n";
     }
     body += "<p class=\"note\">这是本程序自带的离线页面，不连接网络。</p>\n";
-    return Document(page->Caption, body);
+    return SiteDocument(page->Caption, body);
 }
 
 std::string LocationOf(std::string_view address) {
@@ -138,18 +120,37 @@ std::string LocationOf(std::string_view address) {
     return std::string(address.substr(0, address.find_first_of("?#")));
 }
 
-// The one table of the site: a page function per location. Pages with content of their own
-// replace the caption page of their location here.
-const std::map<std::string, PageFunction, std::less<>>& SitePages() {
-    static const auto pages = [] {
-        std::map<std::string, PageFunction, std::less<>> table;
-        for (const OnlinePage& page : OnlinePages()) {
-            table.emplace(LocationOf(std::string(BaseAddress(page.Base)) + std::string(page.Path)),
-                          &CaptionPage);
-        }
-        return table;
-    }();
+// The pages with content of their own, each at its location; one that serves only some of the
+// pages at its location names the query item that picks them ("sm=1" of the shared "sm.asp"),
+// and the others there keep their caption page.
+struct ContentPage {
+    std::string_view Location;
+    QueryItem Picks;  // empty key: every request at the location
+    PageFunction Render;
+};
+
+const std::vector<ContentPage>& ContentPages() {
+    static const std::vector<ContentPage> pages{};
     return pages;
+}
+
+PageFunction RenderOf(const PageRequest& request) {
+    for (const ContentPage& page : ContentPages()) {
+        if (page.Location == request.Location &&
+            (page.Picks.Key.empty() || std::find(request.Query.begin(), request.Query.end(),
+                                                 page.Picks) != request.Query.end())) {
+            return page.Render;
+        }
+    }
+    static const auto captioned = [] {
+        std::set<std::string, std::less<>> locations;
+        for (const OnlinePage& page : OnlinePages()) {
+            locations.insert(
+                LocationOf(std::string(BaseAddress(page.Base)) + std::string(page.Path)));
+        }
+        return locations;
+    }();
+    return captioned.contains(request.Location) ? &CaptionPage : &NotFoundPage;
 }
 
 }  // namespace
@@ -188,36 +189,7 @@ const OnlinePage* PageOfRequest(const PageRequest& request) {
 
 std::string StandInPage(std::string_view address) {
     const PageRequest request = ParseRequest(address);
-    const auto& pages = SitePages();
-    const auto found = pages.find(request.Location);
-    return found == pages.end() ? NotFoundPage(request) : found->second(request);
-}
-
-std::string HtmlEscaped(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
+    return RenderOf(request)(request);
 }
 
 }  // namespace morvenda

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "online/page_table.h"
+#include "online/site_document.h"
 
 namespace morvenda {
 
@@ -34,8 +35,5 @@ const OnlinePage* PageOfRequest(const PageRequest& request);
 
 // The whole HTML document for an address of the scheme; "找不到页面" for one the site lacks.
 std::string StandInPage(std::string_view address);
-
-// Text safe to put into HTML as text or as an attribute value.
-std::string HtmlEscaped(std::string_view text);
 
 }  // namespace morvenda
