@@ -24,6 +24,7 @@
 #include "app/frm_select.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
+#include "app/tests/filter_dialog_user.h"
 #include "app/tests/user_input.h"
 #include "app/tests/window_test_support.h"
 #include "naming/poetry_names.h"
@@ -120,9 +121,9 @@ class FrmMainPoetryTest : public QObject {
             const morvenda::ResultRow& row = RowAt(i);
             QVERIFY(NameText(i).startsWith(QStringLiteral("王")));
             QVERIFY2(allowed.count(row.Code), qPrintable(NameText(i)));
-            QVERIFY2(NameTip(i).contains(
-                         ToQString(morvenda::FindVerseSource(row.Code)->Poem.Title)),
-                     qPrintable(NameText(i)));
+            QVERIFY2(
+                NameTip(i).contains(ToQString(morvenda::FindVerseSource(row.Code)->Poem.Title)),
+                qPrintable(NameText(i)));
         }
         VerifyRowsComeFromTheirLines();
     }
@@ -146,8 +147,7 @@ class FrmMainPoetryTest : public QObject {
         // Hovering: the name cell shows the line, the other cells the list's own tooltip.
         List()->scrollTo(NameCell(item));
         const QRect cells = List()->visualRect(NameCell(item));
-        QCOMPARE(HoverText(QPoint(List()->columnWidth(0) / 2, cells.center().y())),
-                 NameTip(item));
+        QCOMPARE(HoverText(QPoint(List()->columnWidth(0) / 2, cells.center().y())), NameTip(item));
         QCOMPARE(HoverText(QPoint(List()->columnWidth(0) + 20, cells.center().y())),
                  QStringLiteral("双击记录可分析姓名的性格，命理，运程"));
     }
@@ -158,22 +158,24 @@ class FrmMainPoetryTest : public QObject {
         const auto boys = morvenda::PoetryNames(0, 0);
         QCOMPARE(RowCount(), static_cast<int>(boys.size()));
         for (int i = 0; i < RowCount(); ++i) {
-            QCOMPARE(RowAt(i).Code,
-                     boys[static_cast<std::size_t>(i)]);
+            QCOMPARE(RowAt(i).Code, boys[static_cast<std::size_t>(i)]);
         }
     }
 
-    // The conditions are the filter dialog's: 金 by meaning for the first character.
+    // The conditions are the ones last confirmed in the filter dialog, here through 高级起名:
+    // 金 by meaning for the first character.
     void meetsTheConditionsWhenTheBoxIsTicked() {
-        auto* dialog = window->findChild<TfrmSelect*>(QStringLiteral("frmSelect"));
-        for (const char* box : {"chk2_1", "chk2_11"}) {
-            dialog->SetControlValue(*morvenda::FindFilterControl(box), true);
-        }
+        Enter(QStringLiteral("王"), QStringLiteral("双字"), QStringLiteral("女"));
+        QVERIFY(AnswerFilterDialog(window->findChild<TfrmSelect*>(QStringLiteral("frmSelect")),
+                                   Get<QPushButton>("btn_SelectName"), [](FilterDialogUser& user) {
+                                       user.Click("chk2_1");
+                                       user.Click("chk2_11");
+                                       user.Click("btn_OK");
+                                   }));
         const auto isMetal = [](const morvenda::ResultRow& row) {
             return morvenda::ElementByMeaning(morvenda::FirstGivenChar(row.Code))
                 .Contains(morvenda::Element::Metal);
         };
-        Enter(QStringLiteral("王"), QStringLiteral("双字"), QStringLiteral("女"));
 
         ClickPoetryName();
         bool anyOther = false;
