@@ -18,6 +18,11 @@ inline constexpr std::array<std::string_view, 12> BranchNames = {
 inline constexpr std::array<std::string_view, 12> LunarMonthNames = {
     "正月", "二月", "三月", "四月", "五月",   "六月",
     "七月", "八月", "九月", "十月", "十一月", "十二月"};
+// The solar terms of a year in the numbering of SolarTermDay: term n (1 … 24) is entry n - 1,
+// from January's 小寒 to December's 冬至.
+inline constexpr std::array<std::string_view, 24> SolarTermNames = {
+    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
+    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 
 // 甲子, 乙丑 … 癸亥, built once on first use.
 const std::array<std::string, 60>& SexagenaryNames();

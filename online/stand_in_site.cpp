@@ -1,11 +1,14 @@
 #include "online/stand_in_site.h"
 
 #include <algorithm>
+#include <ctime>
 #include <functional>
 #include <set>
 
+#include "online/calendar_page.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
+#include "online/solar_terms_page.h"
 
 namespace morvenda {
 namespace {
@@ -107,7 +110,7 @@ std::string CaptionPage(const PageRequest& request) {
         }
         body += "</table>\n";
     }
-    body += "<p class=\"note\">这是本程序自带的离线页面，不连接网络。</p>\n";
+    body += OfflineNote;
     return SiteDocument(page->Caption, body);
 }
 
@@ -129,8 +132,24 @@ struct ContentPage {
     PageFunction Render;
 };
 
+// The date on the computer's clock, in its own time zone: the site's one look at the clock, so
+// that every page stays a function of what it is given.
+SolarDate TodayOnTheClock() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
 const std::vector<ContentPage>& ContentPages() {
-    static const std::vector<ContentPage> pages{};
+    static const std::vector<ContentPage> pages{
+        {"site/sm/yuce/wnl.asp",
+         {},
+         [](const PageRequest& r) { return CalendarPage(r, TodayOnTheClock()); }},
+        {"site/sm/24jq.asp",
+         {},
+         [](const PageRequest& r) { return SolarTermsPage(r, TodayOnTheClock()); }},
+    };
     return pages;
 }
 
