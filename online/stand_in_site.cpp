@@ -4,6 +4,8 @@
 #include <functional>
 #include <set>
 
+#include "online/birth_chart_page.h"
+#include "online/name_analysis_page.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
 
@@ -107,7 +109,6 @@ std::string CaptionPage(const PageRequest& request) {
         }
         body += "</table>\n";
     }
-    body += "<p class=\"note\">这是本程序自带的离线页面，不连接网络。</p>\n";
     return SiteDocument(page->Caption, body);
 }
 
@@ -130,7 +131,10 @@ struct ContentPage {
 };
 
 const std::vector<ContentPage>& ContentPages() {
-    static const std::vector<ContentPage> pages{};
+    static const std::vector<ContentPage> pages{
+        {"site/sm/QimingTest.asp", {}, &NameAnalysisPage},
+        {"site/sm/sm/sm.asp", {"sm", "1"}, &BirthChartPage},
+    };
     return pages;
 }
 
