@@ -139,7 +139,7 @@ std::optional<AskedName> ReadName(QueryReader& reader) {
 }
 
 std::string CharacterTable(const std::vector<CharIndex>& characters) {
-    std::string html = "<h2>字义</h2>\n<table>\n";
+    std::string html = "<h2>字义</h2>\n<table class=\"chars\">\n";
     html += HeaderRow({"字", "拼音", "简体笔画", "康熙笔画", "字义五行", "部首", "部首五行"});
     for (const CharIndex row : characters) {
         html += "<tr><td class=\"glyph\">" + HtmlEscaped(Glyph(row)) + "</td>" +

@@ -24,6 +24,7 @@ constexpr std::string_view StyleSheet =
     "th { background: #e8ecf4; font-weight: normal; }\n"
     ".note { color: #555; font-size: 9pt; }\n"
     ".error { color: #a00; }\n"
+    "table.chars td { vertical-align: middle; }\n"
     "td.glyph { font-size: 14pt; }\n"
     "td.score { font-weight: bold; }\n"
     "mark { background: #fde68a; color: inherit; }\n"
