@@ -81,11 +81,11 @@ struct AskedName {
     std::vector<CharIndex> Characters;  // the family's, then the given name's
     int SexIndex = 0;
     int LengthIndex = 0;  // the name-length list's index: 0 one character, 1 two
-    bool ChartFirst = false;
+    bool ChartBeforeName = false;
 };
 
-// The rows of the characters, or CharCount at the first one the dictionary lacks, which is
-// recorded as a problem.
+// The rows of the characters; each one the dictionary lacks is CharCount and recorded as a
+// problem.
 std::vector<CharIndex> FindCharacters(QueryReader& reader, std::string_view text,
                                       std::string_view what) {
     std::vector<CharIndex> rows;
@@ -122,12 +122,10 @@ std::optional<AskedName> ReadName(QueryReader& reader) {
         if (*dest != ChartFirst && *dest != NameFirst) {
             reader.Add("页面次序" + Quoted(*dest) + "应为“sm3”（八字在前）或“sm5”（姓名在前）。");
         }
-        asked.ChartFirst = *dest == ChartFirst;
+        asked.ChartBeforeName = *dest == ChartFirst;
     }
-    const auto found = [](const std::vector<CharIndex>& rows) {
-        return !rows.empty() && std::find(rows.begin(), rows.end(), CharCount) == rows.end();
-    };
-    if (!found(family) || !found(given) || !reader.Problems().empty()) {
+    // Every value missing, wrong or not in the dictionary has been recorded by now.
+    if (!reader.Problems().empty()) {
         return std::nullopt;
     }
     asked.Code = given.size() == 1 ? SingleNameCode(given[0]) : MakeNameCode(given[0], given[1]);
@@ -234,7 +232,7 @@ std::string NameAnalysisPage(const PageRequest& request) {
     const std::string name = NameSections(*asked);
     const std::string born = ChartSection(*chart);
     return SiteDocument(std::string(PageTitle) + "：" + asked->FullName,
-                        asked->ChartFirst ? born + name : name + born);
+                        asked->ChartBeforeName ? born + name : name + born);
 }
 
 }  // namespace morvenda
