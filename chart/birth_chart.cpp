@@ -75,7 +75,7 @@ std::string DateText(const BirthFields& fields) {
 }
 
 BirthChartTexts ChartTexts(const BirthFields& fields, const LunarDate& lunar,
-                           const FourPillars& pillars, const std::string& familyText) {
+                           const FourPillars& pillars, std::string_view familyText) {
     BirthChartTexts chart;
     chart.Solar = {std::to_string(fields.BirthYear) + "年",
                    std::to_string(fields.BirthMonth) + "月", std::to_string(fields.BirthDay) + "日",
@@ -103,30 +103,37 @@ BirthChartTexts ChartTexts(const BirthFields& fields, const LunarDate& lunar,
     chart.Advice = "日主天干" + dayMaster + "，生于" + std::string(season) + "，" +
                    std::string(SeasonAdvice(dayMaster, season));
 
-    chart.FamilyOrigin = "[" + familyText + "]姓的起源";
+    chart.FamilyOrigin = "[" + std::string(familyText) + "]姓的起源";
     chart.Personality = "性格分析";
     return chart;
 }
 
 }  // namespace
 
+std::optional<BirthChartTexts> ChartOfMoment(const BirthFields& moment,
+                                             std::string_view familyText) {
+    // An impossible solar date such as 2月31日 has its lunar date taken from the day it adds up
+    // to; only the step to the next day at hour 23 finds no such day.
+    LunarDate lunar;
+    if (!SolarToLunar(moment.BirthYear, moment.BirthMonth, moment.BirthDay, lunar)) {
+        return std::nullopt;
+    }
+    const auto pillars =
+        ComputeFourPillars(moment.BirthYear, moment.BirthMonth, moment.BirthDay, moment.BirthHour);
+    if (!pillars) {
+        return std::nullopt;
+    }
+    return ChartTexts(moment, lunar, *pillars, familyText);
+}
+
 BirthChartOutcome ComputeBirthChart(const BirthDateControls& controls, const BirthFields& previous,
                                     const CivilDate& today) {
     BirthChartOutcome outcome;
     outcome.Fields = FixRanges(ReadControls(controls, previous), today);
-    const BirthFields& fields = outcome.Fields;
-
-    // An impossible solar date such as 2月31日 has its lunar date taken from the day it adds up
-    // to; only the step to the next day at hour 23 finds no such day.
-    LunarDate lunar;
-    SolarToLunar(fields.BirthYear, fields.BirthMonth, fields.BirthDay, lunar);
-    const auto pillars =
-        ComputeFourPillars(fields.BirthYear, fields.BirthMonth, fields.BirthDay, fields.BirthHour);
-    if (!pillars) {
-        outcome.ErrorMessage = "无效的日期：" + DateText(fields);
-        return outcome;
+    outcome.Chart = ChartOfMoment(outcome.Fields, controls.FamilyText);
+    if (!outcome.Chart) {
+        outcome.ErrorMessage = "无效的日期：" + DateText(outcome.Fields);
     }
-    outcome.Chart = ChartTexts(fields, lunar, *pillars, controls.FamilyText);
     return outcome;
 }
 

@@ -76,6 +76,13 @@ struct BirthChartOutcome {
 BirthChartOutcome ComputeBirthChart(const BirthDateControls& controls, const BirthFields& previous,
                                     const CivilDate& today);
 
+// The chart of a solar birth moment anywhere in the calendar's years (hour 0 … 23), without the
+// window's fallbacks; empty when the calendar cannot chart the moment (a date it does not have,
+// an hour outside the day, hour 23 of a day with no next day). familyText names the family in
+// the origin link.
+std::optional<BirthChartTexts> ChartOfMoment(const BirthFields& moment,
+                                             std::string_view familyText);
+
 // (label object name, text) for every label the chart writes, Label13 included.
 std::vector<std::pair<std::string_view, std::string>> ChartLabelTexts(const BirthChartTexts& chart);
 

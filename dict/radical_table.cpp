@@ -5,8 +5,16 @@
 namespace morvenda {
 
 const std::array<std::string_view, 15> StrokeNumerals = {
-    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四", "十五",
+    "一", "二", "三",   "四",   "五",   "六",   "七",   "八",
+    "九", "十", "十一", "十二", "十三", "十四", "十五",
 };
+
+std::string_view RadicalGlyph(int index) {
+    if (index < 0 || index >= RadicalCount) {
+        return {};
+    }
+    return dict_rows::RadicalRows[static_cast<std::size_t>(index)].glyph;
+}
 
 int FindRadicalIndex(std::string_view text) {
     for (int index = 0; index < RadicalCount; ++index) {

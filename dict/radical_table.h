@@ -10,6 +10,9 @@ namespace morvenda {
 
 inline constexpr int RadicalCount = 267;
 
+// The glyph of a radical index, as a character's RadicalIndex gives it; empty outside the table.
+std::string_view RadicalGlyph(int index);
+
 // Entry whose glyph equals the whole text; 0 (丨) when none does.
 int FindRadicalIndex(std::string_view text);
 

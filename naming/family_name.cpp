@@ -20,8 +20,7 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-// Bytes of the UTF-8 character that starts the text; a stray byte counts as a character of
-// its own so that malformed text still splits.
+// Bytes of the UTF-8 character that starts the text.
 std::size_t FirstCharacterLength(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text.front());
     const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
@@ -60,6 +59,14 @@ FamilyName ReadFamilyName(std::string_view typed) {
         family.Index2 = FindCharIndex(family.Char2);
     }
     return family;
+}
+
+std::vector<std::string_view> TextCharacters(std::string_view text) {
+    std::vector<std::string_view> characters;
+    while (!text.empty()) {
+        characters.push_back(TakeCharacter(text));
+    }
+    return characters;
 }
 
 }  // namespace morvenda

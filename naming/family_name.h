@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dict/char_table.h"
 
@@ -20,5 +21,9 @@ struct FamilyName {
 // Blanks and control characters are trimmed from both ends; characters, not bytes, are
 // counted. A character missing from the table gets the index CharCount.
 FamilyName ReadFamilyName(std::string_view typed);
+
+// The UTF-8 characters of a text, in order; a stray byte counts as a character of its own so
+// that malformed text still splits.
+std::vector<std::string_view> TextCharacters(std::string_view text);
 
 }  // namespace morvenda

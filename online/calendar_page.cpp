@@ -178,7 +178,7 @@ std::string CalendarPage(const PageRequest& request, const SolarDate& today) {
         body += "<p>本万年历收录 " + std::to_string(FirstCalendarPageYear) + " 年 1 月至 " +
                 std::to_string(LastCalendarPageYear) + " 年 12 月，请另选月份：</p>\n" +
                 Picker(fallback) + TodayLine(today);
-        return SiteDocument("万年历", body + std::string(OfflineNote));
+        return SiteDocument("万年历", body);
     }
     const Month shown{year.Value, month.Value};
     std::string body =
@@ -188,7 +188,7 @@ std::string CalendarPage(const PageRequest& request, const SolarDate& today) {
         Picker(shown) + "<p>" +
         PageLink(SolarTermsPageAddress(shown.Year), std::to_string(shown.Year) + "年二十四节气") +
         "</p>\n";
-    return SiteDocument("万年历", body + std::string(OfflineNote));
+    return SiteDocument("万年历", body);
 }
 
 }  // namespace morvenda

@@ -38,6 +38,13 @@ constexpr std::string_view StyleSheet =
     ".off { color: #999; }\n"
     ".note { color: #555; font-size: 9pt; }\n"
     ".error { color: #a00; }\n"
+    "table.chars td { vertical-align: middle; }\n"
+    "td.glyph { font-size: 14pt; }\n"
+    "td.score { font-weight: bold; }\n"
+    "mark { background: #fde68a; color: inherit; }\n"
+    ".poem p { margin: 0.1em 0; }\n"
+    "form label { margin-right: 1em; white-space: nowrap; }\n"
+    "input, select, button { font: inherit; }\n"
     ".large { font-size: 28pt; font-family: \"AR PL KaitiM GB\", \"Noto Serif CJK SC\", serif; }\n"
     "@media print { nav, form { display: none; } body { margin: 0; } a { color: inherit; } }\n";
 
@@ -75,6 +82,7 @@ std::string SiteDocument(std::string_view title, std::string_view body) {
     html += HtmlEscaped(title);
     html += "</h1>\n";
     html += body;
+    html += "<p class=\"note\">这是本程序自带的离线页面，不连接网络。</p>\n";
     html += "</div>\n</body>\n</html>\n";
     return html;
 }

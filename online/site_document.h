@@ -9,11 +9,8 @@
 namespace morvenda {
 
 // The whole HTML document: the title goes into <title> and the heading; body is HTML already.
+// Every page closes with the note that it is the program's own, not a web site's.
 std::string SiteDocument(std::string_view title, std::string_view body);
-
-// The closing note of every page: what the user sees is the program's own, not a web site's.
-inline constexpr std::string_view OfflineNote =
-    "<p class=\"note\">这是本程序自带的离线页面，不连接网络。</p>\n";
 
 // Text safe to put into HTML as text or as an attribute value.
 std::string HtmlEscaped(std::string_view text);

@@ -66,7 +66,7 @@ std::string SolarTermsPage(const PageRequest& request, const SolarDate& today) {
     if (!year.Problem.empty()) {
         const std::string body = "<p class=\"error\">" + HtmlEscaped(year.Problem) +
                                  "</p>\n<p>请另选年份：</p>\n" + Picker(fallback);
-        return SiteDocument("二十四节气", body + std::string(OfflineNote));
+        return SiteDocument("二十四节气", body);
     }
     const int shown = year.Value;
     const std::string body =
@@ -76,7 +76,7 @@ std::string SolarTermsPage(const PageRequest& request, const SolarDate& today) {
         TermTable(shown, today) +
         "<p class=\"note\">日期为北京时间（东八区）交节当日；点日期可看当月万年历。</p>\n" +
         Picker(shown);
-    return SiteDocument("二十四节气", body + std::string(OfflineNote));
+    return SiteDocument("二十四节气", body);
 }
 
 }  // namespace morvenda

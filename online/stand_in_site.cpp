@@ -5,7 +5,9 @@
 #include <functional>
 #include <set>
 
+#include "online/birth_chart_page.h"
 #include "online/calendar_page.h"
+#include "online/name_analysis_page.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
 #include "online/solar_terms_page.h"
@@ -110,7 +112,6 @@ std::string CaptionPage(const PageRequest& request) {
         }
         body += "</table>\n";
     }
-    body += OfflineNote;
     return SiteDocument(page->Caption, body);
 }
 
@@ -143,6 +144,8 @@ SolarDate TodayOnTheClock() {
 
 const std::vector<ContentPage>& ContentPages() {
     static const std::vector<ContentPage> pages{
+        {"site/sm/QimingTest.asp", {}, &NameAnalysisPage},
+        {"site/sm/sm/sm.asp", {"sm", "1"}, &BirthChartPage},
         {"site/sm/yuce/wnl.asp",
          {},
          [](const PageRequest& r) { return CalendarPage(r, TodayOnTheClock()); }},

@@ -76,7 +76,8 @@ class FrmMainBrowserTest : public QObject {
         const QString name = list->model()->index(0, 0).data().toString();
         QString shownAddress;
         WhileBrowserShows([&](QWidget* shown) {
-            QVERIFY(WaitForTitle(shown, QStringLiteral("查看名字属性")));
+            // The program's own analysis of the row's name, not a stand-in caption.
+            QVERIFY(WaitForTitle(shown, QStringLiteral("姓名分析：") + name.trimmed()));
             shownAddress = ViewOf(shown)->property("url").toUrl().toString();
         });
         const QPoint row = list->visualRect(list->model()->index(0, 0)).center() + QPoint(60, 0);

@@ -283,6 +283,25 @@ TEST(BirthChart, OriginLinkNamesTheFamilyAsTyped) {
     }
 }
 
+TEST(BirthChart, AMomentIsChartedOverTheCalendarsYearsWithoutFallbacks) {
+    const auto early = ChartOfMoment({1900, 1, 31, 6}, "王");
+    ASSERT_TRUE(early);
+    EXPECT_EQ(early->Solar, (Row{"1900年", "1月", "31日", "6时"}));
+    EXPECT_EQ(early->Lunar[0], "庚子");  // 正月初一 of 1900 is that very day
+    EXPECT_EQ(early->Zodiac, "鼠");
+
+    const auto window =
+        ComputeBirthChart(Solar("2009", "06", "23", HourIndexNoon), ProgramStart, Today);
+    const auto moment = ChartOfMoment(window.Fields, "王");
+    ASSERT_TRUE(moment);
+    EXPECT_EQ(ChartLabelTexts(*moment), ChartLabelTexts(ChartOf(window)));
+
+    EXPECT_FALSE(ChartOfMoment({2100, 12, 31, 23}, ""));  // no next day for the late hour
+    EXPECT_FALSE(ChartOfMoment({2009, 6, 23, 24}, ""));
+    EXPECT_FALSE(ChartOfMoment({1582, 10, 10, 12}, ""));
+    EXPECT_FALSE(ChartOfMoment({3000, 1, 1, 12}, ""));
+}
+
 TEST(SeasonAdvice, EveryElementHasAdviceInEverySeason) {
     for (const char* element : {"金", "木", "水", "火", "土"}) {
         for (int month = 1; month <= 12; ++month) {

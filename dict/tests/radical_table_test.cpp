@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/gbk.h"
+#include "dict/char_table.h"
 
 namespace morvenda {
 namespace {
@@ -18,13 +19,22 @@ TEST(RadicalTable, FindRadicalIndexMatchesWholeGlyphs) {
         std::string text;
         int expected;
     } cases[] = {
-        {"丨", 0}, {"", 0}, {"龠", 266}, {"氵", 67}, {"水", 117}, {"十", 30}, {"日", 112},
-        {"金", 223}, {"釒", 224}, {"长", 84}, {"長", 220}, {"禾", 138}, {"言", 210},
-        {"乛", 3}, {"丷", 20}, {"华", 0}, {"氵水", 0}, {"a", 0},
+        {"丨", 0},   {"", 0},     {"龠", 266}, {"氵", 67}, {"水", 117}, {"十", 30},
+        {"日", 112}, {"金", 223}, {"釒", 224}, {"长", 84}, {"長", 220}, {"禾", 138},
+        {"言", 210}, {"乛", 3},   {"丷", 20},  {"华", 0},  {"氵水", 0}, {"a", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindRadicalIndex(c.text), c.expected) << c.text;
     }
+}
+
+TEST(RadicalTable, RadicalGlyphIsTheEntryACharacterPointsTo) {
+    EXPECT_EQ(RadicalGlyph(RadicalIndex(FindCharIndex("海"))), "氵");
+    EXPECT_EQ(RadicalGlyph(RadicalIndex(FindCharIndex("华"))), "十");
+    EXPECT_EQ(RadicalGlyph(0), "丨");
+    EXPECT_EQ(RadicalGlyph(RadicalCount - 1), "龠");
+    EXPECT_EQ(RadicalGlyph(RadicalCount), "");
+    EXPECT_EQ(RadicalGlyph(-1), "");
 }
 
 TEST(RadicalTable, StrokeGroupsHoldTheirRadicalsInOrder) {

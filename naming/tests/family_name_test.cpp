@@ -52,5 +52,15 @@ TEST(ReadFamilyNameTest, MalformedBytesCountAsCharactersOfTheirOwn) {
     EXPECT_EQ(family.Char2, "\x8E");
 }
 
+TEST(TextCharactersTest, SplitsUtf8TextIntoCharacters) {
+    using Characters = std::vector<std::string_view>;
+    EXPECT_EQ(TextCharacters("王a\xF0\xA0\x80\x80 "),
+              (Characters{"王", "a", "\xF0\xA0\x80\x80", " "}));
+    EXPECT_EQ(TextCharacters("\xE7\x8E"
+                             "x"),
+              (Characters{"\xE7", "\x8E", "x"}));
+    EXPECT_TRUE(TextCharacters("").empty());
+}
+
 }  // namespace
 }  // namespace morvenda

@@ -43,8 +43,10 @@ TEST(StandInSite, TitlesEachPageWithItsEntrysCaption) {
         {F + "yuce/hdjr.asp", "黄道吉日"},
         {F + "yuce/hdjr.asp?act=xrz&word=%E5%AB%81%E5%A8%B6&upto=365", "结婚吉日"},
         {std::string(SoftwareBase) + "?ver=20091201", "软件升级"},
-        {F + "QimingTest.asp?xing=%E7%8E%8B&ming=%E5%8D%8E&dest=sm3", "性格分析"},
-        {F + "QimingTest.asp?xing=%E7%8E%8B&ming=%E5%8D%8E&dest=sm5", "查看名字属性"},
+        // The name analysis lacks the sex and the birth moment here.
+        {F + "QimingTest.asp?xing=%E7%8E%8B&ming=%E5%8D%8E&dest=sm3", "姓名分析"},
+        {F + "QimingTest.asp?xing=%E7%8E%8B&ming=%E5%8D%8E&dest=sm5", "姓名分析"},
+        {F + "sm/sm.asp?sm=2", "八字测算"},
         {F + "no/such/page.asp", "找不到页面"},
         {F + "sm/sm.asp?sm=7", "找不到页面"},
         {"http://example.com/", "找不到页面"},
