@@ -5,7 +5,8 @@
 namespace morvenda {
 
 const std::array<std::string_view, 15> StrokeNumerals = {
-    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四", "十五",
+    "一", "二", "三",   "四",   "五",   "六",   "七",   "八",
+    "九", "十", "十一", "十二", "十三", "十四", "十五",
 };
 
 int FindRadicalIndex(std::string_view text) {
@@ -15,6 +16,13 @@ int FindRadicalIndex(std::string_view text) {
         }
     }
     return 0;  // also the index of 丨: callers only pass glyphs of this table
+}
+
+std::string_view RadicalGlyph(int index) {
+    if (index < 0 || index >= RadicalCount) {
+        return {};
+    }
+    return dict_rows::RadicalRows[static_cast<std::size_t>(index)].glyph;
 }
 
 std::vector<std::string> RadicalsWithStrokes(int n) {

@@ -13,6 +13,9 @@ inline constexpr int RadicalCount = 267;
 // Entry whose glyph equals the whole text; 0 (丨) when none does.
 int FindRadicalIndex(std::string_view text);
 
+// Glyph of the entry; empty outside 0 … RadicalCount − 1.
+std::string_view RadicalGlyph(int index);
+
 // Glyphs of the radicals with n strokes, in table order; empty outside 1 … 15.
 std::vector<std::string> RadicalsWithStrokes(int n);
 

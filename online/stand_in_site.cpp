@@ -4,6 +4,7 @@
 #include <functional>
 #include <set>
 
+#include "online/dictionary_page.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
 
@@ -25,11 +26,16 @@ int HexDigit(char c) {
     return -1;
 }
 
-// A "%" not followed by two hex digits stays as it is, as web servers take it.
+// A "%" not followed by two hex digits stays as it is, as web servers take it. A "+" is a
+// space, as a form sends one; the program's own addresses write a plus sign as %2B.
 std::string PercentDecoded(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            out += ' ';
+            continue;
+        }
         if (text[i] == '%' && i + 2 < text.size()) {
             const int high = HexDigit(text[i + 1]);
             const int low = HexDigit(text[i + 2]);
@@ -130,7 +136,9 @@ struct ContentPage {
 };
 
 const std::vector<ContentPage>& ContentPages() {
-    static const std::vector<ContentPage> pages{};
+    static const std::vector<ContentPage> pages{
+        {"site/xhzd/", {}, &DictionaryPage},
+    };
     return pages;
 }
 
