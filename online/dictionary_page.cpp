@@ -75,7 +75,7 @@ std::string SearchForm(std::string_view value) {
     form +=
         "\" autofocus>\n<button type=\"submit\">查询</button>\n</form>\n"
         "<p class=\"note\">输入一个或几个汉字，或者不带声调的拼音（zhang、zhang san），"
-        "大小写均可；ü 写作 v 或 ü（lv 吕，nv 女），lue、nue 同 lve、nve。</p>\n";
+        "大小写均可；ü 写作 v 或 ü（lv 吕、nv 女，lue 即 lve）。</p>\n";
     return form;
 }
 
@@ -98,8 +98,9 @@ std::string CharacterTable(const std::vector<CharIndex>& rows) {
     return table;
 }
 
-// The characters of a radical, a line for each stroke count, as a printed dictionary lists them.
-std::string RadicalCharacters(int radical) {
+// The characters of a radical, a line for each stroke count, as a printed dictionary lists them;
+// the character whose page this is stands out, without a link to itself.
+std::string RadicalCharacters(int radical, CharIndex shown) {
     std::vector<CharIndex> rows = CharsWithRadical(radical);
     std::stable_sort(rows.begin(), rows.end(), [](CharIndex a, CharIndex b) {
         return SimplifiedStrokes(a) < SimplifiedStrokes(b);
@@ -112,7 +113,8 @@ std::string RadicalCharacters(int radical) {
         for (const std::size_t first = i; i < rows.size() && SimplifiedStrokes(rows[i]) == strokes;
              ++i) {
             html += i == first ? "" : " ";
-            html += CharacterLink(rows[i]);
+            html += rows[i] == shown ? "<strong>" + HtmlEscaped(Glyph(shown)) + "</strong>"
+                                     : CharacterLink(rows[i]);
         }
         html += "</td></tr>\n";
     }
@@ -201,13 +203,13 @@ std::string CharacterPage(CharIndex row) {
     body += "<tr><th>字义五行</th><td>" + ElementsText(ElementByMeaning(row)) + "</td></tr>\n";
     body += "<tr><th>部首五行</th><td>" + ElementsText(ElementByRadical(row)) + "</td></tr>\n";
     body += "</table>\n";
-    body += RadicalCharacters(radical);
+    body += RadicalCharacters(radical, row);
     return SiteDocument(PageTitleFor(Glyph(row)), body);
 }
 
 std::string RadicalPage(int radical) {
     std::string body = SearchForm("");
-    body += RadicalCharacters(radical);
+    body += RadicalCharacters(radical, CharCount);
     return SiteDocument(PageTitleFor("部首“" + std::string(RadicalGlyph(radical)) + "”"), body);
 }
 

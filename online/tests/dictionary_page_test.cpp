@@ -62,16 +62,19 @@ TEST(DictionaryPage, ShowsACharacterWithTheCharactersOfItsRadical) {
     EXPECT_TRUE(Holds(html, "<tr><th>康熙笔画</th><td>11</td></tr>"));
     EXPECT_TRUE(Holds(html, "<tr><th>部首五行</th><td>水</td></tr>"));
     EXPECT_TRUE(Holds(html, "<h2>部首“氵”的字（393 字）</h2>"));
-    for (const char* glyph : {"江", "河", "海"}) {
+    for (const char* glyph : {"江", "河", "汉"}) {
         EXPECT_TRUE(Holds(html, CharacterLink(glyph))) << glyph;
     }
     EXPECT_FALSE(Holds(html, CharacterLink("林")));
-    // Stroke groups come in order: 江 (6) before 海 (10).
-    EXPECT_LT(html.find(CharacterLink("江")), html.find(CharacterLink("海"), html.find("<h2>")));
+    // Stroke groups come in order, 汉 (5) before 江 (6) before 海 (10), which is not a link here.
+    EXPECT_FALSE(Holds(html, CharacterLink("海")));
+    EXPECT_LT(html.find(CharacterLink("汉")), html.find(CharacterLink("江")));
+    EXPECT_LT(html.find(CharacterLink("江")), html.find("<strong>海</strong>"));
 
     const std::string radical = Page("?bs=%E6%B0%B5");  // 氵
     EXPECT_EQ(TitleOf(radical), "新华字典：部首“氵”");
     EXPECT_TRUE(Holds(radical, "<h2>部首“氵”的字（393 字）</h2>"));
+    EXPECT_TRUE(Holds(radical, CharacterLink("海")));
 }
 
 TEST(DictionaryPage, StartsWithTheSearchBoxAndTheRadicals) {
