@@ -179,15 +179,34 @@ std::string SearchPage(std::string_view text) {
         }
         body += "</p>\n";
     }
+    struct Section {
+        std::string Id;       // readings are plain lowercase letters
+        std::string Heading;  // HTML
+        std::string Table;
+    };
+    std::vector<Section> sections;
     if (!query.Characters.empty()) {
-        body += "<h2>汉字（" + std::to_string(query.Characters.size()) + " 字）</h2>\n";
-        body += CharacterTable(query.Characters);
+        sections.push_back({"zi", "汉字（" + std::to_string(query.Characters.size()) + " 字）",
+                            CharacterTable(query.Characters)});
     }
     for (const std::string& reading : query.Readings) {
         const std::vector<CharIndex> rows = CharsWithReading(reading);
-        body += "<h2>读音 " + HtmlEscaped(reading) + "（" + std::to_string(rows.size()) +
-                " 字）</h2>\n";
-        body += CharacterTable(rows);
+        sections.push_back(
+            {"r-" + reading,
+             "读音 " + HtmlEscaped(reading) + "（" + std::to_string(rows.size()) + " 字）",
+             CharacterTable(rows)});
+    }
+    // Several sections make a long page: a line of links to each comes first.
+    if (sections.size() > 1) {
+        body += "<p>";
+        for (const Section& section : sections) {
+            body += section.Id == sections.front().Id ? "" : "　";
+            body += "<a href=\"#" + section.Id + "\">" + section.Heading + "</a>";
+        }
+        body += "</p>\n";
+    }
+    for (const Section& section : sections) {
+        body += "<h2 id=\"" + section.Id + "\">" + section.Heading + "</h2>\n" + section.Table;
     }
     return SiteDocument(PageTitleFor("查询“" + TitleQuery(query.Searched) + "”"), body);
 }

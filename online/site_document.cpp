@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view StyleSheet =
     "body { font-family: \"Noto Sans CJK SC\", \"AR PL SungtiL GB\", sans-serif;"
     " font-size: 10.5pt; margin: 1.5em 2em; line-height: 1.6; color: #222; }\n"
+    "input, button, select { font: inherit; }\n"
     "h1 { font-size: 16pt; margin: 0.4em 0; }\n"
     "h2 { font-size: 12pt; margin: 1.2em 0 0.4em; border-bottom: 1px solid #ccd; }\n"
     "nav { font-size: 9pt; border-bottom: 1px solid #ccd; padding-bottom: 0.3em; }\n"

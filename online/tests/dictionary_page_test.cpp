@@ -47,7 +47,9 @@ TEST(DictionaryPage, ListsEveryCharacterOfASearch) {
     const std::string html = Page("?q=%E5%BC%A0%E4%B8%89+%E7%A7%8B+lv");
     EXPECT_EQ(TitleOf(html), "新华字典：查询“张三 秋 lv”");
     EXPECT_TRUE(Holds(html, "value=\"张三 秋 lv\""));
-    EXPECT_TRUE(Holds(html, "<h2>汉字（3 字）</h2>"));
+    EXPECT_TRUE(Holds(html, "<p><a href=\"#zi\">汉字（3 字）</a>　<a href=\"#r-lv\">读音 lv"));
+    EXPECT_TRUE(Holds(html, "<h2 id=\"zi\">汉字（3 字）</h2>"));
+    EXPECT_TRUE(Holds(html, "<h2 id=\"r-lv\">读音 lv（"));
     for (const char* glyph : {"张", "三", "秋", "吕", "旅"}) {
         EXPECT_TRUE(Holds(html, "<tr><td>" + CharacterLink(glyph))) << glyph;
     }
@@ -102,7 +104,7 @@ TEST(DictionaryPage, AnswersEveryBadQueryWithAPageThatSaysWhy) {
         {"?q=%FF%FE", "<p class=\"error\">字典里没有：“\xEF\xBF\xBD”</p>"},
         {"?zi=abc", "<p class=\"error\">字典里没有：“abc”</p>"},
         {"?zi=%F0%A0%80%80", "<p class=\"error\">字典里没有：“\xF0\xA0\x80\x80”</p>"},
-        {"?zi=%E9%95%BF%E6%B1%9F", "<h2>汉字（2 字）</h2>"},  // 长江: both listed
+        {"?zi=%E9%95%BF%E6%B1%9F", "<h2 id=\"zi\">汉字（2 字）</h2>"},  // 长江: both listed
         {"?bs=xyz", "<p class=\"error\">字典里没有：“xyz”</p>"},
         {"?q=%E9%95%BFzhangx", "<p class=\"error\">字典里没有：“zhangx”</p>"},
     };
