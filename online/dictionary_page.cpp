@@ -67,15 +67,16 @@ std::string ElementsText(ElementMask mask) {
     return text.empty() ? "无" : text;
 }
 
+// The help goes inside the form, so a printed page leaves out both.
 std::string SearchForm(std::string_view value) {
     std::string form = "<form action=\"";
     form += SiteRoot;
     form += "xhzd/\" method=\"get\">\n<input type=\"search\" name=\"q\" size=\"32\" value=\"";
     form += HtmlEscaped(value);
     form +=
-        "\" autofocus>\n<button type=\"submit\">查询</button>\n</form>\n"
+        "\" autofocus>\n<button type=\"submit\">查询</button>\n"
         "<p class=\"note\">输入一个或几个汉字，或者不带声调的拼音（zhang、zhang san），"
-        "大小写均可；ü 写作 v 或 ü（lv 吕、nv 女，lue 即 lve）。</p>\n";
+        "大小写均可；ü 写作 v 或 ü（lv 吕、nv 女，lue 即 lve）。</p>\n</form>\n";
     return form;
 }
 
@@ -98,6 +99,12 @@ std::string CharacterTable(const std::vector<CharIndex>& rows) {
     return table;
 }
 
+// The start of a table line for a stroke count: "3 画" never breaks, even in a narrow printed
+// column.
+std::string StrokeHeading(int strokes) {
+    return "<tr><th>" + std::to_string(strokes) + "&nbsp;画</th><td>";
+}
+
 // The characters of a radical, a line for each stroke count, as a printed dictionary lists them;
 // the character whose page this is stands out, without a link to itself.
 std::string RadicalCharacters(int radical, CharIndex shown) {
@@ -109,7 +116,7 @@ std::string RadicalCharacters(int radical, CharIndex shown) {
                        std::to_string(rows.size()) + " 字）</h2>\n<table>\n";
     for (std::size_t i = 0; i < rows.size();) {
         const int strokes = SimplifiedStrokes(rows[i]);
-        html += "<tr><th>" + std::to_string(strokes) + " 画</th><td>";
+        html += StrokeHeading(strokes);
         for (const std::size_t first = i; i < rows.size() && SimplifiedStrokes(rows[i]) == strokes;
              ++i) {
             html += i == first ? "" : " ";
@@ -140,9 +147,7 @@ std::string StartPage() {
             }
         }
         if (!links.empty()) {
-            body += "<tr><th>" +
-                    std::string(StrokeNumerals[static_cast<std::size_t>(strokes - 1)]) +
-                    "画</th><td>" + links + "</td></tr>\n";
+            body += StrokeHeading(strokes) + links + "</td></tr>\n";
         }
     }
     body += "</table>\n";

@@ -70,6 +70,7 @@ TEST(DictionaryPage, ShowsACharacterWithTheCharactersOfItsRadical) {
     EXPECT_FALSE(Holds(html, CharacterLink("林")));
     // Stroke groups come in order, 汉 (5) before 江 (6) before 海 (10), which is not a link here.
     EXPECT_FALSE(Holds(html, CharacterLink("海")));
+    EXPECT_TRUE(Holds(html, "<tr><th>5&nbsp;画</th><td>" + CharacterLink("汉") + " "));
     EXPECT_LT(html.find(CharacterLink("汉")), html.find(CharacterLink("江")));
     EXPECT_LT(html.find(CharacterLink("江")), html.find("<strong>海</strong>"));
 
@@ -85,7 +86,7 @@ TEST(DictionaryPage, StartsWithTheSearchBoxAndTheRadicals) {
         const std::string html = Page(query);
         EXPECT_EQ(TitleOf(html), "新华字典");
         EXPECT_TRUE(Holds(html, "<input type=\"search\" name=\"q\""));
-        EXPECT_TRUE(Holds(html, "<tr><th>三画</th><td>"));
+        EXPECT_TRUE(Holds(html, "<tr><th>3&nbsp;画</th><td>"));
         EXPECT_TRUE(Holds(html, "<a href=\"morvenda://site/xhzd/?bs=氵\">氵</a>"));
     }
 }
