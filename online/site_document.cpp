@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view StyleSheet =
     "body { font-family: \"Noto Sans CJK SC\", \"AR PL SungtiL GB\", sans-serif;"
     " font-size: 10.5pt; margin: 1.5em 2em; line-height: 1.6; color: #222; }\n"
+    "input, button, select { font: inherit; }\n"
     "h1 { font-size: 16pt; margin: 0.4em 0; }\n"
     "h2 { font-size: 12pt; margin: 1.2em 0 0.4em; border-bottom: 1px solid #ccd; }\n"
     "nav { font-size: 9pt; border-bottom: 1px solid #ccd; padding-bottom: 0.3em; }\n"
@@ -34,7 +35,6 @@ constexpr std::string_view StyleSheet =
     "table.terms td { padding: 0.05em 0.7em; }\n"
     "td.today, tr.today td { background: #fff1b8; outline: 2px solid #c70; }\n"
     ".pager > * { margin-right: 1em; }\n"
-    "select, button { font: inherit; }\n"
     ".off { color: #999; }\n"
     ".note { color: #555; font-size: 9pt; }\n"
     ".error { color: #a00; }\n"
@@ -44,7 +44,6 @@ constexpr std::string_view StyleSheet =
     "mark { background: #fde68a; color: inherit; }\n"
     ".poem p { margin: 0.1em 0; }\n"
     "form label { margin-right: 1em; white-space: nowrap; }\n"
-    "input, select, button { font: inherit; }\n"
     ".large { font-size: 28pt; font-family: \"AR PL KaitiM GB\", \"Noto Serif CJK SC\", serif; }\n"
     "@media print { nav, form { display: none; } body { margin: 0; } a { color: inherit; } }\n";
 

@@ -7,6 +7,7 @@
 
 #include "online/birth_chart_page.h"
 #include "online/calendar_page.h"
+#include "online/dictionary_page.h"
 #include "online/name_analysis_page.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
@@ -30,11 +31,16 @@ int HexDigit(char c) {
     return -1;
 }
 
-// A "%" not followed by two hex digits stays as it is, as web servers take it.
+// A "%" not followed by two hex digits stays as it is, as web servers take it. A "+" is a
+// space, as a form sends one; the program's own addresses write a plus sign as %2B.
 std::string PercentDecoded(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            out += ' ';
+            continue;
+        }
         if (text[i] == '%' && i + 2 < text.size()) {
             const int high = HexDigit(text[i + 1]);
             const int low = HexDigit(text[i + 2]);
@@ -152,6 +158,7 @@ const std::vector<ContentPage>& ContentPages() {
         {"site/sm/24jq.asp",
          {},
          [](const PageRequest& r) { return SolarTermsPage(r, TodayOnTheClock()); }},
+        {"site/xhzd/", {}, &DictionaryPage},
     };
     return pages;
 }

@@ -89,6 +89,30 @@ class FrmMainBrowserTest : public QObject {
         QVERIFY(boxes.NoneShown());
         QCOMPARE(window.findChildren<QDialog*>(QStringLiteral("frmWebbrowser")).size(), 1);
     }
+
+    void theDictionaryButtonSearchesFromItsSearchBox() {
+        RecordedMessageBoxes boxes;
+        TfrmMain window(boxes);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QString shownAddress;
+        WhileBrowserShows([&](QWidget* shown) {
+            QVERIFY(WaitForTitle(shown, QStringLiteral("新华字典")));
+            // The search box has the focus as the page opens; the keys go to the view.
+            auto* view = shown->findChild<QWidget*>(QStringLiteral("WebBrowser1"));
+            QWidget* keys = view->focusProxy() ? view->focusProxy() : view;
+            QTest::keyClicks(keys, QStringLiteral("Zhang san"));
+            QTest::keyClick(keys, Qt::Key_Return);
+            QVERIFY(WaitForTitle(shown, QStringLiteral("新华字典：查询“Zhang san”")));
+            shownAddress = ViewOf(shown)->property("url").toUrl().toString();
+        });
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("sbtn_dict")),
+                          Qt::LeftButton);
+        QVERIFY2(shownAddress.endsWith(QStringLiteral("xhzd/?q=Zhang+san")),
+                 qPrintable(shownAddress));
+        QVERIFY(boxes.NoneShown());
+    }
 };
 
 QTEST_MAIN(FrmMainBrowserTest)

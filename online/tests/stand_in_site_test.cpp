@@ -88,9 +88,11 @@ TEST(StandInSite, AnUnknownPageNamesTheAddressEscaped) {
 }
 
 TEST(StandInSite, ReadsTheRequestLikeAWebServer) {
-    const PageRequest request = ParseRequest(F + "a.asp?x=%E7%8E%8B&y=50%&z=a+b&=v#frag");
+    // A form sends a space as "+" and a plus sign as %2B.
+    const PageRequest request = ParseRequest(F + "a.asp?x=%E7%8E%8B&y=50%&z=a+b&p=1%2B1&=v#frag");
     EXPECT_EQ(request.Location, "site/sm/a.asp");
-    const std::vector<QueryItem> expected{{"x", "王"}, {"y", "50%"}, {"z", "a+b"}, {"", "v"}};
+    const std::vector<QueryItem> expected{
+        {"x", "王"}, {"y", "50%"}, {"z", "a b"}, {"p", "1+1"}, {"", "v"}};
     EXPECT_EQ(request.Query, expected);
 }
 
