@@ -97,9 +97,9 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::FormShow() {
     // Typing right after the start goes into the family name, the first thing to fill in. The
     // window asks for the keyboard too, which a start without a window manager never hands it.
+    LoadSettings();
     edt_FirstName->setFocus();
     activateWindow();
-    // The settings file restores the last input here once it is read.
     qCInfo(lcMainWindow) << "main window shown";
 }
 

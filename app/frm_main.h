@@ -145,6 +145,13 @@ private:
     void CreateStatusBar();
     void CreateShortcuts();
     void FillHourList();
+    // In the lunar calendar, the months of the selected year. False when the year text is no
+    // number: the month list is then empty.
+    bool FillLunarMonths();
+    // The input and the filter conditions of the last run that got as far as drawing, read
+    // when the window is first shown; a file that cannot be read or written never shows.
+    void LoadSettings();
+    void SaveSettings();
     // Reads the favourites file into the CandidateList. False when it cannot be read: the
     // error has been shown and the CandidateList is as it was.
     bool LoadFavorites();

@@ -20,41 +20,12 @@
 #include "app/frm_main.h"
 #include "app/frm_select.h"
 #include "app/message_boxes.h"
+#include "app/tests/filter_dialog_user.h"
 #include "app/tests/window_test_support.h"
 
 namespace {
 
 constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
-
-void Type(QWidget* widget, const QString& text) {
-    widget->setFocus();
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(widget, &commit);
-}
-
-// The filter dialog as the user sees it while it is shown.
-class DialogUser {
-  public:
-    explicit DialogUser(TfrmSelect* dialog) : dialog_(dialog) {}
-
-    void Click(const char* name) {
-        QWidget* widget = dialog_->findChild<QWidget*>(QString::fromLatin1(name));
-        auto* pages = dialog_->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-        for (int i = 0; i < pages->count(); ++i) {
-            if (pages->widget(i)->isAncestorOf(widget)) {
-                pages->setCurrentIndex(i);
-            }
-        }
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-    }
-    void Type(const char* name, const QString& text) {
-        ::Type(dialog_->findChild<QLineEdit*>(QString::fromLatin1(name)), text);
-    }
-
-  private:
-    TfrmSelect* dialog_;
-};
 
 }  // namespace
 
@@ -100,6 +71,7 @@ class FrmMainAdvancedTest : public QObject {
   private slots:
     void initTestCase() { PrepareApplication(*qApp); }
     void init() {
+        ForgetSavedSettings();
         window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

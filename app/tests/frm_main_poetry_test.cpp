@@ -99,6 +99,7 @@ class FrmMainPoetryTest : public QObject {
     void initTestCase() { PrepareApplication(*qApp); }
     void init() {
         boxes = {};
+        ForgetSavedSettings();
         window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
