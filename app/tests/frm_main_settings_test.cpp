@@ -139,7 +139,14 @@ class FrmMainSettingsTest : public QObject {
         dataHome.reset();
     }
 
+    void theFirstStartShowsTheDefaultsAndTheFirstRunWritesEveryKey_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("简单起名") << "btn_CreateName";
+        QTest::newRow("高级起名") << "btn_SelectName";
+        QTest::newRow("诗词起名") << "btn_PoetryName";
+    }
     void theFirstStartShowsTheDefaultsAndTheFirstRunWritesEveryKey() {
+        QFETCH(QString, button);
         Start();
         QVERIFY(fs::is_regular_file(morvenda::SettingsFilePath()));
         QCOMPARE(FileBytes(), std::string());
@@ -155,7 +162,11 @@ class FrmMainSettingsTest : public QObject {
                      {"cmb6_1B", 0}});
 
         TypeFamilyName(QStringLiteral("欧阳"));
-        Click("btn_CreateName");
+        if (button == "btn_SelectName") {
+            RunAdvanced([](DialogUser& user) { user.Click("btn_OK"); });
+        } else {
+            Click(qPrintable(button));
+        }
         QVERIFY(Results()->rowCount() > 0);
         const std::string bytes = FileBytes();
         QCOMPARE(bytes, morvenda::SerializeSettings(
@@ -329,6 +340,9 @@ class FrmMainSettingsTest : public QObject {
                             {"edt4_1", QString()},
                             {"edt4_2", QStringLiteral("zhang")}}
             << QStringList{};
+        QTest::newRow("a line of 10 MB")
+            << QByteArray("[Select]\nedt4_1=" + QByteArray(10 << 20, 'a') + "\nchk4_1=1\n")
+            << Expectations{{"chk4_1", true}} << QStringList{};
         QTest::newRow("keys in another case, CR LF, a section twice")
             << QByteArray(
                    "[birthday]\r\nSEX=1\r\n[Select]\r\nCHK1_2=1\r\n[BIRTHDAY]\r\n"
