@@ -95,9 +95,10 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
+    // Every window exists by now, the filter dialog too, so the last run's input comes back.
+    LoadSettings();
     // Typing right after the start goes into the family name, the first thing to fill in. The
     // window asks for the keyboard too, which a start without a window manager never hands it.
-    LoadSettings();
     edt_FirstName->setFocus();
     activateWindow();
     qCInfo(lcMainWindow) << "main window shown";
