@@ -95,11 +95,12 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
+    // Every window exists by now, the filter dialog too, so the last run's input comes back.
+    LoadSettings();
     // Typing right after the start goes into the family name, the first thing to fill in. The
     // window asks for the keyboard too, which a start without a window manager never hands it.
     edt_FirstName->setFocus();
     activateWindow();
-    // The settings file restores the last input here once it is read.
     qCInfo(lcMainWindow) << "main window shown";
 }
 

@@ -145,6 +145,14 @@ private:
     void CreateStatusBar();
     void CreateShortcuts();
     void FillHourList();
+    // In the lunar calendar, the months of the selected year. False when the year text is no
+    // number: the month list is then empty.
+    bool FillLunarMonths();
+    // SaveSettings keeps the input and the filter conditions of a run that gets as far as
+    // drawing; LoadSettings restores them when the window is first shown. Neither shows a
+    // message: a file that cannot be read or written costs only the remembered input.
+    void LoadSettings();
+    void SaveSettings();
     // Reads the favourites file into the CandidateList. False when it cannot be read: the
     // error has been shown and the CandidateList is as it was.
     bool LoadFavorites();

@@ -72,17 +72,26 @@ void TfrmMain::cmb_CalendarTypeChange() {
 }
 
 bool TfrmMain::cmb_YearClick() {
-    if (cmb_CalendarType->currentIndex() == morvenda::CalendarLunar) {
-        cmb_Month->clear();
+    if (!FillLunarMonths()) {
         const std::string yearText = FromQString(cmb_Year->currentText());
-        const std::optional<int> year = morvenda::ParseListNumber(yearText);
-        if (!year) {
-            messageBoxes_.Error(this, ToQString(morvenda::InvalidNumberMessage(yearText)));
-            return false;
-        }
-        ReplaceItems(cmb_Month, morvenda::LunarMonthItems(*year));
+        messageBoxes_.Error(this, ToQString(morvenda::InvalidNumberMessage(yearText)));
+        return false;
     }
     cmb_Month->setCurrentIndex(0);
     cmb_Day->setCurrentIndex(0);
+    return true;
+}
+
+bool TfrmMain::FillLunarMonths() {
+    if (cmb_CalendarType->currentIndex() != morvenda::CalendarLunar) {
+        return true;
+    }
+    cmb_Month->clear();
+    const std::optional<int> year =
+        morvenda::ParseListNumber(FromQString(cmb_Year->currentText()));
+    if (!year) {
+        return false;
+    }
+    ReplaceItems(cmb_Month, morvenda::LunarMonthItems(*year));
     return true;
 }

@@ -35,6 +35,7 @@ void TfrmMain::btn_CreateNameClick(QObject* sender) {
     if (advanced && frmSelect->exec() != QDialog::Accepted) {
         return;
     }
+    SaveSettings();
 
     const morvenda::GenerationRequest request{
         cmb_Sex->currentIndex(),

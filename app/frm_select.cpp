@@ -388,3 +388,30 @@ morvenda::FilterConditions TfrmSelect::Conditions() const {
     }
     return conditions;
 }
+
+morvenda::SelectInput TfrmSelect::SettingsInput() const {
+    morvenda::SelectInput input;
+    for (const FilterControl& control : morvenda::FilterControls()) {
+        if (morvenda::IsSavedInSettings(control)) {
+            input.Set(control, ControlValueOf(control));
+        }
+    }
+    return input;
+}
+
+void TfrmSelect::RestoreSettings(const morvenda::SelectInput& input) {
+    for (const FilterControl& control : morvenda::FilterControls()) {
+        if (!morvenda::IsSavedInSettings(control) || control.Kind == ControlKind::RadicalList) {
+            continue;
+        }
+        SetControlValue(control, input.Value(control));
+        if (control.Kind == ControlKind::StrokeGroupList) {
+            cmb6_1AClick(qobject_cast<QComboBox*>(Control(control.ObjectName)));
+        }
+    }
+    for (const FilterControl& control : morvenda::FilterControls()) {
+        if (control.Kind == ControlKind::RadicalList) {
+            SetControlValue(control, input.Value(control));
+        }
+    }
+}

@@ -9,6 +9,7 @@
 
 #include "filters/filter_conditions.h"
 #include "filters/filter_controls.h"
+#include "settings/program_settings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +31,11 @@ class TfrmSelect : public QDialog {
     morvenda::ControlValue ControlValueOf(const morvenda::FilterControl& control) const;
     void SetControlValue(const morvenda::FilterControl& control,
                          const morvenda::ControlValue& value);
+
+    // The values the settings file keeps, and restoring them as the user would set them, each
+    // radical list once its stroke-group list has filled it.
+    morvenda::SelectInput SettingsInput() const;
+    void RestoreSettings(const morvenda::SelectInput& input);
 
   public slots:
     // The row rule, shared by all 18 row boxes.

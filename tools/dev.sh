@@ -9,7 +9,7 @@ build_dir=${MORVENDA_BUILD_DIR:-$here/build}
 packages=(
     cmake ninja-build g++ pkgconf python3
     qt6-base-dev qt6-translations-l10n qt6-webengine-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libsimpleini-dev
     fonts-noto-cjk fonts-arphic-gbsn00lp fonts-arphic-gkai00mp xvfb xauth
     poppler-utils
     librsvg2-bin desktop-file-utils appstream

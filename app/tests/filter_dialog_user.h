@@ -1,8 +1,11 @@
 #pragma once
-// The filter dialog as a user meets it: it shows modally from a click in the main window, so the
-// answer is given from the event loop once the dialog is up, by clicking and typing on its tabs.
+// The filter dialog as a user drives it while a run shows it modally: a click shows the page
+// holding the control first, typing goes through the input method, list items are picked. The
+// answer is given from the event loop once the dialog is up.
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -10,42 +13,55 @@
 
 #include "app/frm_select.h"
 #include "app/tests/user_input.h"
+#include "app/tests/window_test_support.h"
 
-class FilterDialogUser {
+class DialogUser {
   public:
-    explicit FilterDialogUser(TfrmSelect* dialog) : dialog_(dialog) {}
+    explicit DialogUser(TfrmSelect* dialog) : dialog_(dialog) {}
 
-    // Brings the control's tab to the front first, as the user must to reach it.
     void Click(const char* name) {
-        QWidget* widget = dialog_->findChild<QWidget*>(QString::fromLatin1(name));
-        QVERIFY2(widget != nullptr, name);
-        auto* pages = dialog_->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        QWidget* widget = Shown(name);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    }
+    void Type(const char* name, const QString& text) {
+        QWidget* edit = Shown(name);
+        edit->setFocus();
+        ::Type(edit, text);
+    }
+    // Replaces a spin edit's number by typing it.
+    void TypeNumber(const char* name, int value) {
+        auto* spin = qobject_cast<QSpinBox*>(Shown(name));
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::number(value));
+    }
+    void Pick(const char* name, const QString& text) {
+        ::Pick(qobject_cast<QComboBox*>(Shown(name)), text);
+    }
+
+  private:
+    QWidget* Shown(const char* name) {
+        QWidget* widget = Component<QWidget>(dialog_, name);
+        auto* pages = Component<QTabWidget>(dialog_, "PageControl1");
         for (int i = 0; i < pages->count(); ++i) {
             if (pages->widget(i)->isAncestorOf(widget)) {
                 pages->setCurrentIndex(i);
             }
         }
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-    }
-    void Type(const char* name, const QString& text) {
-        auto* edit = dialog_->findChild<QLineEdit*>(QString::fromLatin1(name));
-        QVERIFY2(edit != nullptr, name);
-        edit->setFocus();
-        ::Type(edit, text);
+        return widget;
     }
 
-  private:
     TfrmSelect* dialog_;
 };
 
-// Clicks the button that shows the dialog and answers it; true when the answer was given and
-// the dialog is gone again.
+// Clicks the button that shows the dialog and answers it; true when the dialog was up, modal,
+// answered, and is gone again.
 inline bool AnswerFilterDialog(TfrmSelect* dialog, QWidget* button,
-                               const std::function<void(FilterDialogUser&)>& answer) {
+                               const std::function<void(DialogUser&)>& answer) {
     bool answered = false;
     QTimer::singleShot(0, dialog, [&] {
         if (dialog->isVisible() && dialog->isModal()) {
-            FilterDialogUser user(dialog);
+            DialogUser user(dialog);
             answer(user);
             answered = true;
         }

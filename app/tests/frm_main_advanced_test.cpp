@@ -5,13 +5,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 #include <functional>
 #include <memory>
@@ -20,41 +17,12 @@
 #include "app/frm_main.h"
 #include "app/frm_select.h"
 #include "app/message_boxes.h"
+#include "app/tests/filter_dialog_user.h"
 #include "app/tests/window_test_support.h"
 
 namespace {
 
 constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
-
-void Type(QWidget* widget, const QString& text) {
-    widget->setFocus();
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(widget, &commit);
-}
-
-// The filter dialog as the user sees it while it is shown.
-class DialogUser {
-  public:
-    explicit DialogUser(TfrmSelect* dialog) : dialog_(dialog) {}
-
-    void Click(const char* name) {
-        QWidget* widget = dialog_->findChild<QWidget*>(QString::fromLatin1(name));
-        auto* pages = dialog_->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-        for (int i = 0; i < pages->count(); ++i) {
-            if (pages->widget(i)->isAncestorOf(widget)) {
-                pages->setCurrentIndex(i);
-            }
-        }
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-    }
-    void Type(const char* name, const QString& text) {
-        ::Type(dialog_->findChild<QLineEdit*>(QString::fromLatin1(name)), text);
-    }
-
-  private:
-    TfrmSelect* dialog_;
-};
 
 }  // namespace
 
@@ -84,22 +52,14 @@ class FrmMainAdvancedTest : public QObject {
         Get<QLineEdit>("edt_FirstName")->setText(family);
         auto* lengths = Get<QComboBox>("cmb_NameLength");
         lengths->setCurrentIndex(lengths->findText(length));
-        auto* dialog = window->findChild<TfrmSelect*>();
-        bool answered = false;
-        QTimer::singleShot(0, dialog, [&] {
-            QVERIFY(dialog->isVisible() && dialog->isModal());
-            DialogUser user(dialog);
-            answer(user);
-            answered = true;
-        });
-        QTest::mouseClick(Get<QPushButton>("btn_SelectName"), Qt::LeftButton);
-        QVERIFY(answered);
-        QVERIFY(!dialog->isVisible());
+        QVERIFY(AnswerFilterDialog(window->findChild<TfrmSelect*>(),
+                                   Get<QPushButton>("btn_SelectName"), answer));
     }
 
   private slots:
     void initTestCase() { PrepareApplication(*qApp); }
     void init() {
+        ForgetSavedSettings();
         window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -55,6 +55,7 @@ class FrmMainBrowserTest : public QObject {
   private slots:
     void aMenuItemAndARowOpenTheirPagesInTheBrowserWindow() {
         RecordedMessageBoxes boxes;
+        ForgetSavedSettings();
         TfrmMain window(boxes);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -366,7 +366,7 @@ class FrmMainFavoritesTest : public QObject {
         QCOMPARE(FileBytes(), before);
         QCOMPARE(RowCount(), rows);
         QCOMPARE(QDir(dataHome->path() + QStringLiteral("/Morvenda")).entryList(QDir::Files),
-                 QStringList{"Favorites.morvenda"});
+                 (QStringList{"config.ini", "Favorites.morvenda"}));
     }
 
     void aFileThatCannotBeReadLeavesTheListAsItWas() {

@@ -211,6 +211,7 @@ class FrmMainOnlineTest : public QObject {
     void init() {
         boxes = {};
         opened.clear();
+        ForgetSavedSettings();
         window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
         window->SetPageOpener(
             [this](const std::string& address) { opened << QString::fromStdString(address); });

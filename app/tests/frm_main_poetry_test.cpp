@@ -100,6 +100,7 @@ class FrmMainPoetryTest : public QObject {
     void initTestCase() { PrepareApplication(*qApp); }
     void init() {
         boxes = {};
+        ForgetSavedSettings();
         window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -167,7 +168,7 @@ class FrmMainPoetryTest : public QObject {
     void meetsTheConditionsWhenTheBoxIsTicked() {
         Enter(QStringLiteral("王"), QStringLiteral("双字"), QStringLiteral("女"));
         QVERIFY(AnswerFilterDialog(window->findChild<TfrmSelect*>(QStringLiteral("frmSelect")),
-                                   Get<QPushButton>("btn_SelectName"), [](FilterDialogUser& user) {
+                                   Get<QPushButton>("btn_SelectName"), [](DialogUser& user) {
                                        user.Click("chk2_1");
                                        user.Click("chk2_11");
                                        user.Click("btn_OK");

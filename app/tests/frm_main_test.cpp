@@ -131,6 +131,7 @@ private slots:
     void initTestCase() { PrepareApplication(*qApp); }
     void init() {
         boxes = {};
+        ForgetSavedSettings();
         window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -153,7 +154,9 @@ private slots:
         QVERIFY(Get<QPushButton>("btn_SelectName")->isEnabled());
         QCOMPARE(Get<QComboBox>("cmb_Sort1")->currentIndex(), -1);
         QCOMPARE(Get<QComboBox>("cmb_sort2")->count(), 12);
-        QCOMPARE(Get<QComboBox>("cmb_Hour")->currentIndex(), -1);
+        // A start without settings picks the hour "未知" and the first month and day.
+        QCOMPARE(Get<QComboBox>("cmb_Hour")->currentText(), QStringLiteral("未知"));
+        QCOMPARE(Get<QComboBox>("cmb_Month")->currentText(), QStringLiteral("01"));
     }
 
     void typingRightAfterTheStartFillsTheFamilyName() {
@@ -282,7 +285,7 @@ private slots:
 
         QVERIFY(boxes.information.isEmpty());
         QCOMPARE(edit->text(), QStringLiteral("王"));
-        QCOMPARE(Texts(SolarLabels), (QStringList{"2024年", "2月", "29日", "12时"}));
+        QCOMPARE(Texts(SolarLabels), (QStringList{"2024年", "1月", "1日", "12时"}));
         QCOMPARE(Text("Label90"), QStringLiteral("午时"));
         QCOMPARE(Text("Label36"), QStringLiteral("[王]姓的起源"));
         QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 1);

@@ -6,8 +6,11 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <filesystem>
+#include <system_error>
 
 #include "app/message_boxes.h"
+#include "settings/program_settings.h"
 
 class RecordedMessageBoxes final : public MessageBoxes {
   public:
@@ -29,4 +32,11 @@ Widget* Component(const QObject* root, const char* name) {
         qFatal("no component %s", name);
     }
     return widget;
+}
+
+// Every window a test makes starts as on the first start after installing: the settings file
+// an earlier test's run saved would otherwise be its input.
+inline void ForgetSavedSettings() {
+    std::error_code ignored;
+    std::filesystem::remove(morvenda::SettingsFilePath(), ignored);
 }

@@ -1,5 +1,6 @@
 // Listing a full run's candidates in the detailed list and the text list, offscreen.
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -10,10 +11,11 @@
 
 namespace {
 
-// A window after one simple run for the family name 王.
+// A window after one simple run of two-character names for the family name 王.
 void ListNames(TfrmMain& window) {
     window.show();
     window.findChild<QLineEdit*>(QStringLiteral("edt_FirstName"))->setText(QStringLiteral("王"));
+    window.findChild<QComboBox*>(QStringLiteral("cmb_NameLength"))->setCurrentIndex(1);
     window.findChild<QPushButton*>(QStringLiteral("btn_CreateName"))->click();
 }
 
