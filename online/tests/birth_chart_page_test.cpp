@@ -6,15 +6,12 @@
 
 #include "chart/birth_chart.h"
 #include "online/site_addresses.h"
+#include "online/tests/page_text.h"
 
 namespace morvenda {
 namespace {
 
 const std::string Page = std::string(FortuneBase) + "sm/sm.asp?sm=1";
-
-bool Holds(const std::string& html, const std::string& part) {
-    return html.find(part) != std::string::npos;
-}
 
 // Every value label of the chart, as the page must show it.
 void ExpectChart(const std::string& html, const BirthChartTexts& chart) {

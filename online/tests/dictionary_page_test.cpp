@@ -6,6 +6,7 @@
 
 #include "online/site_addresses.h"
 #include "online/stand_in_site.h"
+#include "online/tests/page_text.h"
 
 namespace morvenda {
 namespace {
@@ -13,15 +14,6 @@ namespace {
 // The pages as the browser asks for them: non-ASCII percent-encoded, a form's spaces as "+".
 std::string Page(const std::string& query) {
     return StandInPage(std::string(SiteRoot) + "xhzd/" + query);
-}
-
-std::string TitleOf(const std::string& html) {
-    const std::size_t open = html.find("<title>") + 7;
-    return html.substr(open, html.find("</title>") - open);
-}
-
-bool Holds(const std::string& html, const std::string& part) {
-    return html.find(part) != std::string::npos;
 }
 
 std::string CharacterLink(const std::string& glyph) {

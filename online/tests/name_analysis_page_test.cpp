@@ -9,6 +9,7 @@
 #include "evaluation/three_talents.h"
 #include "naming/poetry_names.h"
 #include "online/site_addresses.h"
+#include "online/tests/page_text.h"
 #include "results/result_row.h"
 
 namespace morvenda {
@@ -18,15 +19,6 @@ const std::string Page = std::string(FortuneBase) + "QimingTest.asp";
 
 std::string Analysis(const std::string& query) {
     return StandInPage(Page + "?" + query);
-}
-
-std::string TitleOf(const std::string& html) {
-    const std::size_t open = html.find("<title>") + 7;
-    return html.substr(open, html.find("</title>") - open);
-}
-
-bool Holds(const std::string& html, const std::string& part) {
-    return html.find(part) != std::string::npos;
 }
 
 std::string Td(const std::string& text) {

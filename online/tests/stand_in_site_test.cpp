@@ -6,20 +6,12 @@
 
 #include "online/page_address.h"
 #include "online/site_addresses.h"
+#include "online/tests/page_text.h"
 
 namespace morvenda {
 namespace {
 
 const std::string F(FortuneBase);
-
-std::string TitleOf(const std::string& html) {
-    const std::size_t open = html.find("<title>");
-    const std::size_t close = html.find("</title>");
-    if (open == std::string::npos || close == std::string::npos) {
-        return "(no title)";
-    }
-    return html.substr(open + 7, close - open - 7);
-}
 
 // The browser asks with every non-ASCII character percent-encoded and without the fragment.
 TEST(StandInSite, TitlesEachPageWithItsEntrysCaption) {
