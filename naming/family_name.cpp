@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "base/utf8.h"
+
 namespace morvenda {
 
 namespace {
@@ -20,26 +22,11 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-// Bytes of the UTF-8 character that starts the text.
-std::size_t FirstCharacterLength(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text.front());
-    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (length > text.size()) {
-        return 1;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) {
-            return 1;
-        }
-    }
-    return length;
-}
-
 std::string_view TakeCharacter(std::string_view& rest) {
     if (rest.empty()) {
         return {};
     }
-    const std::string_view character = rest.substr(0, FirstCharacterLength(rest));
+    const std::string_view character = rest.substr(0, FirstUtf8Character(rest).Length);
     rest.remove_prefix(character.size());
     return character;
 }

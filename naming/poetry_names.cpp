@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "base/utf8.h"
+
 namespace morvenda {
 namespace {
 
@@ -28,12 +30,6 @@ struct NameRecord {
 // PoemRecords, PoemSentences, NameRecords (ascending by code), and the names per sex and
 // length in the order of their sources: MalePairs, MaleSingles, FemalePairs, FemaleSingles.
 #include "naming/poetry_tables.inc"
-
-// The glyphs of the table are whole UTF-8 sequences; the lead byte gives the length.
-std::size_t CharacterLength(std::string_view text, std::size_t offset) {
-    const auto lead = static_cast<unsigned char>(text[offset]);
-    return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-}
 
 }  // namespace
 
@@ -62,9 +58,10 @@ std::optional<VerseSource> FindVerseSource(NameCode code) {
                    std::span(PoemSentences).subspan(poem.FirstSentence, poem.SentenceCount)};
     source.Sentence = found->Sentence;
     const std::string_view sentence = source.SentenceText();
-    source.First = {found->FirstByte, CharacterLength(sentence, found->FirstByte)};
+    source.First = {found->FirstByte, FirstUtf8Character(sentence.substr(found->FirstByte)).Length};
     if (found->SecondByte != NoSecondChar) {
-        source.Second = {found->SecondByte, CharacterLength(sentence, found->SecondByte)};
+        source.Second = {found->SecondByte,
+                         FirstUtf8Character(sentence.substr(found->SecondByte)).Length};
     }
     return source;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/utf8.h"
 #include "dict/char_search.h"
 #include "dict/char_table.h"
 
@@ -19,31 +20,10 @@ struct Piece {
     std::string_view Bytes;  // as given; one byte for a sequence that is not UTF-8
 };
 
-// The code point at the start of text; a byte that begins no valid sequence is U+FFFD.
+// The character at the start of text; a byte that begins no valid sequence is U+FFFD.
 Piece PieceAt(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0x80                   ? 1
-                               : lead >= 0xC2 && lead < 0xE0 ? 2
-                               : lead >= 0xE0 && lead < 0xF0 ? 3
-                               : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                             : 0;
-    const Piece invalid{0xFFFD, text.substr(0, 1)};
-    if (length == 0 || length > text.size()) {
-        return invalid;
-    }
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return invalid;
-        }
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return invalid;
-    }
-    return {code, text.substr(0, length)};
+    const Utf8Character character = FirstUtf8Character(text);
+    return {character.Code, text.substr(0, character.Length)};
 }
 
 // Spaces and punctuation, ASCII, general and CJK, and the full-width forms of ASCII signs.
