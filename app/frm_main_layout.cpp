@@ -14,11 +14,14 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-
+#include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "app/family_name_validator.h"
 #include "app/frm_main.h"
@@ -26,6 +29,7 @@
 #include "app/qt_text.h"
 #include "app/result_list_model.h"
 #include "app/result_list_view.h"
+#include "chart/birth_date_lists.h"
 #include "results/row_sorting.h"
 
 namespace {
@@ -42,6 +46,38 @@ QComboBox* PickList(const char* name, const QStringList& items = {}) {
     box->setEditable(false);
     box->addItems(items);
     return box;
+}
+
+// A birth-date list changes its items with the calendar and the year, and a list narrower than
+// its text clips it ("13:00 - 13:59" read "13:00 -"): each keeps the width of the widest item
+// it can ever hold: the ones it holds now and those of the lists it is filled with later.
+void KeepWidthOfWidest(QComboBox* box,
+                       const std::vector<std::vector<std::string>>& itemLists = {}) {
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i) {
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+    }
+    for (const auto& items : itemLists) {
+        for (const std::string& item : items) {
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(ToQString(item)));
+        }
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QSize size = box->style()->sizeFromContents(
+        QStyle::CT_ComboBox, &option, QSize(widest, box->fontMetrics().height()), box);
+    box->setMinimumWidth(size.width());
+    box->setSizePolicy(QSizePolicy::Fixed, box->sizePolicy().verticalPolicy());
+}
+
+std::vector<std::string> EveryLunarMonthItem() {
+    std::vector<std::string> items;
+    for (int year = morvenda::FirstListedYear; year <= morvenda::LastListedYear; ++year) {
+        for (std::string& item : morvenda::LunarMonthItems(year)) {
+            items.push_back(std::move(item));
+        }
+    }
+    return items;
 }
 
 QStringList SortKeyItems() {
@@ -78,7 +114,8 @@ QWidget* TfrmMain::CreateToolbar() {
     QFrame* panel = Panel("Panel1");
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(4, 2, 4, 2);
-    const auto addButton = [&](const char* name, const QString& caption, QStyle::StandardPixmap icon) {
+    const auto addButton = [&](const char* name, const QString& caption,
+                               QStyle::StandardPixmap icon) {
         auto* button = Named(new QToolButton, name);
         button->setText(caption);
         button->setIcon(StandardIcon(icon));
@@ -87,10 +124,13 @@ QWidget* TfrmMain::CreateToolbar() {
         layout->addWidget(button);
         return button;
     };
-    sbtn_Qiming = addButton("sbtn_Qiming", QStringLiteral("Morvenda起名"), QStyle::SP_FileDialogNewFolder);
-    sbtn_Favorites = addButton("sbtn_Favorites", QStringLiteral("名字收藏夹"), QStyle::SP_DialogSaveButton);
+    sbtn_Qiming =
+        addButton("sbtn_Qiming", QStringLiteral("Morvenda起名"), QStyle::SP_FileDialogNewFolder);
+    sbtn_Favorites =
+        addButton("sbtn_Favorites", QStringLiteral("名字收藏夹"), QStyle::SP_DialogSaveButton);
     sbtn_onlineSM = addButton("sbtn_onlineSM", QStringLiteral("姓名测试"), QStyle::SP_DriveNetIcon);
-    sbtn_dict = addButton("sbtn_dict", QStringLiteral("新华字典"), QStyle::SP_FileDialogDetailedView);
+    sbtn_dict =
+        addButton("sbtn_dict", QStringLiteral("新华字典"), QStyle::SP_FileDialogDetailedView);
     layout->addStretch();
     connect(sbtn_Qiming, &QToolButton::clicked, this, &TfrmMain::sbtn_QimingClick);
     connect(sbtn_Favorites, &QToolButton::clicked, this, &TfrmMain::sbtn_FavoritesClick);
@@ -123,13 +163,18 @@ QWidget* TfrmMain::CreateInputPanel() {
     nameRow->addWidget(cmb_Sex);
     nameRow->addStretch();
 
-    cmb_CalendarType = PickList("cmb_CalendarType",
-                                {QStringLiteral("阳历"), QStringLiteral("农历"), QStringLiteral("未知日期")});
+    cmb_CalendarType = PickList("cmb_CalendarType", {QStringLiteral("阳历"), QStringLiteral("农历"),
+                                                     QStringLiteral("未知日期")});
     cmb_CalendarType->setCurrentIndex(morvenda::CalendarSolar);
     cmb_Year = PickList("cmb_Year");
     cmb_Month = PickList("cmb_Month");
     cmb_Day = PickList("cmb_Day");
     cmb_Hour = PickList("cmb_Hour");
+    KeepWidthOfWidest(cmb_CalendarType);
+    KeepWidthOfWidest(cmb_Year, {morvenda::YearItems()});
+    KeepWidthOfWidest(cmb_Month, {morvenda::SolarMonthItems(), EveryLunarMonthItem()});
+    KeepWidthOfWidest(cmb_Day, {morvenda::SolarDayItems(), morvenda::LunarDayItems()});
+    KeepWidthOfWidest(cmb_Hour, {morvenda::HourItems()});
     dateRow->addWidget(new QLabel(QStringLiteral("出生时间：")));
     dateRow->addWidget(cmb_CalendarType);
     dateRow->addWidget(cmb_Year);
@@ -185,8 +230,10 @@ QWidget* TfrmMain::CreateTextListPage() {
     QFrame* panel = Panel("Panel5");
     cmb_Sort1 = PickList("cmb_Sort1", SortKeyItems());
     cmb_Sort1->setCurrentIndex(-1);
-    btn_ShowNameProperty = Named(new QPushButton(QStringLiteral("详细列表")), "btn_ShowNameProperty");
-    btn_Print1 = Named(new QPushButton(StandardIcon(QStyle::SP_FileIcon), QStringLiteral("打印")), "btn_Print1");
+    btn_ShowNameProperty =
+        Named(new QPushButton(QStringLiteral("详细列表")), "btn_ShowNameProperty");
+    btn_Print1 = Named(new QPushButton(StandardIcon(QStyle::SP_FileIcon), QStringLiteral("打印")),
+                       "btn_Print1");
     auto* bar = new QHBoxLayout(panel);
     bar->setContentsMargins(4, 2, 4, 2);
     bar->addWidget(new QLabel(QStringLiteral("排序：")));
@@ -195,7 +242,8 @@ QWidget* TfrmMain::CreateTextListPage() {
     bar->addWidget(btn_Print1);
     bar->addStretch();
     connect(cmb_Sort1, &QComboBox::activated, this, [this] { cmb_Sort1Click(cmb_Sort1); });
-    connect(btn_ShowNameProperty, &QPushButton::clicked, this, &TfrmMain::btn_ShowNamePropertyClick);
+    connect(btn_ShowNameProperty, &QPushButton::clicked, this,
+            &TfrmMain::btn_ShowNamePropertyClick);
     connect(btn_Print1, &QPushButton::clicked, this, &TfrmMain::btn_Print1Click);
 
     auto* layout = new QVBoxLayout(page);
@@ -226,8 +274,8 @@ QWidget* TfrmMain::CreateDetailedListPage() {
     cmb_sort2->setCurrentIndex(-1);
     btn_ReturnSimple = Named(new QPushButton(QStringLiteral("简单列表")), "btn_ReturnSimple");
     btn_Print2 = Named(new QPushButton(QStringLiteral("打印")), "btn_Print2");
-    btn_AddFavorites =
-        Named(new QPushButton(sbtn_Favorites->icon(), QStringLiteral("加入收藏")), "btn_AddFavorites");
+    btn_AddFavorites = Named(new QPushButton(sbtn_Favorites->icon(), QStringLiteral("加入收藏")),
+                             "btn_AddFavorites");
     Label27 = Named(new QLabel, "Label27");
     QPalette blueText = Label27->palette();
     blueText.setColor(QPalette::WindowText, Qt::blue);

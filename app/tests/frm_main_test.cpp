@@ -1,6 +1,8 @@
 // The main window driven as a user drives it: typing, picking list items, pressing keys and
 // clicking, with today's date fixed and message boxes answered by a recorder.
 
+#include "app/frm_main.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -16,19 +18,18 @@
 #include <QStackedWidget>
 #include <QStringList>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTreeView>
-
 #include <algorithm>
 #include <memory>
 
 #include "app/application_setup.h"
 #include "app/family_name_validator.h"
-#include "app/frm_main.h"
-#include "app/qt_text.h"
 #include "app/message_boxes.h"
 #include "app/program_font.h"
+#include "app/qt_text.h"
 #include "app/tests/user_input.h"
 #include "app/tests/window_test_support.h"
 
@@ -68,7 +69,7 @@ void DoubleClickHeader(QHeaderView* header, int section) {
 class FrmMainTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<TfrmMain> window;
     RecordedMessageBoxes boxes;
 
@@ -127,7 +128,7 @@ private:
         return captions;
     }
 
-private slots:
+  private slots:
     void initTestCase() { PrepareApplication(*qApp); }
     void init() {
         boxes = {};
@@ -142,7 +143,8 @@ private slots:
         QCOMPARE(window->size(), QSize(780, 577));
         QCOMPARE(Get<QStackedWidget>("pc_Main")->currentIndex(), 0);
         QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 2);
-        QCOMPARE(Text("Label16"), QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
+        QCOMPARE(Text("Label16"),
+                 QStringLiteral("常言道：“赐子千金，不如教一艺在身；教子一艺，不如赐子好名字”"));
         QCOMPARE(Text("Label22"), QStringLiteral("诸先贤都道出了姓名对人的重要性"));
         for (const char* saying : {"Label19", "Label20", "Label21"}) {
             QVERIFY(Text(saying).contains(QStringLiteral("说：“")));
@@ -298,10 +300,13 @@ private slots:
         for (const QString& caption : ColumnTexts(0)) {
             QVERIFY2(caption.startsWith(QStringLiteral("王")), qPrintable(caption));
         }
-        const QStringList memo = Get<QPlainTextEdit>("mmo_NameList")->toPlainText().split(QLatin1Char('\n'));
-        QCOMPARE(memo.mid(memo.size() - 2), (QStringList{" ", QStringLiteral("查询共取得 %1 个名字").arg(rows)}));
+        const QStringList memo =
+            Get<QPlainTextEdit>("mmo_NameList")->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(memo.mid(memo.size() - 2),
+                 (QStringList{" ", QStringLiteral("查询共取得 %1 个名字").arg(rows)}));
         QVERIFY(memo.first().startsWith(Cell(0, 0) + QStringLiteral("  ")));
-        QCOMPARE(Text("StatusBar1Panel1"), QStringLiteral("双击网格标题栏进行排序，双击记录行可分析姓名"));
+        QCOMPARE(Text("StatusBar1Panel1"),
+                 QStringLiteral("双击网格标题栏进行排序，双击记录行可分析姓名"));
 
         QTest::keyClick(view, Qt::Key_Escape);
         QCOMPARE(Get<QStackedWidget>("pc_Result")->currentIndex(), 0);
@@ -348,25 +353,43 @@ private slots:
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<QStringList>("expected");
 
-        const QStringList all = SolarLabels + LunarLabels + PillarLabels + ElementLabels + HiddenLabels +
-                                NaYinLabels + QStringList{"Label107", "Label108", "Label13"};
+        const QStringList all = SolarLabels + LunarLabels + PillarLabels + ElementLabels +
+                                HiddenLabels + NaYinLabels +
+                                QStringList{"Label107", "Label108", "Label13"};
         const QStringList june23 = {
-            "2009年", "6月", "23日", "12时",
-            "己丑", "闰五月", "初一", "午时",
-            "己丑", "庚午", "己亥", "庚午",
-            "土土", "金火", "土水", "金火",
-            "土,土金水", "金,火土", "土,木水", "金,火土",
-            "霹雷火", "路旁土", "平地木", "路旁土",
-            "牛", "巨蟹座", "日主天干土，生于夏，喜有水、金，忌有木"};
-        QTest::newRow("solar 2009-06-23 noon") << "阳历" << "2009" << "06" << "23" << "12:00 - 12:59" << all << june23;
-        QTest::newRow("lunar 2009 leap fifth month, first day")
-            << "农历" << "2009" << "闰五月" << "初一" << "12:00 - 12:59" << all << june23;
+            "2009年",  "6月",       "23日",
+            "12时",    "己丑",      "闰五月",
+            "初一",    "午时",      "己丑",
+            "庚午",    "己亥",      "庚午",
+            "土土",    "金火",      "土水",
+            "金火",    "土,土金水", "金,火土",
+            "土,木水", "金,火土",   "霹雷火",
+            "路旁土",  "平地木",    "路旁土",
+            "牛",      "巨蟹座",    "日主天干土，生于夏，喜有水、金，忌有木"};
+        QTest::newRow("solar 2009-06-23 noon") << "阳历"
+                                               << "2009"
+                                               << "06"
+                                               << "23"
+                                               << "12:00 - 12:59" << all << june23;
+        QTest::newRow("lunar 2009 leap fifth month, first day") << "农历"
+                                                                << "2009"
+                                                                << "闰五月"
+                                                                << "初一"
+                                                                << "12:00 - 12:59" << all << june23;
         QTest::newRow("unknown hour counts as noon")
-            << "阳历" << "2009" << "06" << "23" << "未知" << (QStringList{"Label86", "Label94"})
-            << (QStringList{"12时", "庚午"});
+            << "阳历"
+            << "2009"
+            << "06"
+            << "23"
+            << "未知" << (QStringList{"Label86", "Label94"}) << (QStringList{"12时", "庚午"});
         QTest::newRow("23 h on new year's eve takes the next day's pillars")
-            << "阳历" << "2009" << "12" << "31" << "23:00 - 23:59"
-            << (QStringList{"Label83", "Label84", "Label85", "Label86", "Label87", "Label88", "Label89", "Label107"})
+            << "阳历"
+            << "2009"
+            << "12"
+            << "31"
+            << "23:00 - 23:59"
+            << (QStringList{"Label83", "Label84", "Label85", "Label86", "Label87", "Label88",
+                            "Label89", "Label107"})
             << (QStringList{"2009年", "12月", "31日", "23时", "己丑", "十一月", "十六", "牛"});
     }
     void chartsTheEnteredBirthMoment() {
@@ -402,7 +425,8 @@ private slots:
         Get<QPushButton>("btn_CreateName")->click();
 
         QCOMPARE(boxes.errors.size(), 1);
-        QVERIFY2(boxes.errors.first().contains(QStringLiteral("2024年2月31日")), qPrintable(boxes.errors.first()));
+        QVERIFY2(boxes.errors.first().contains(QStringLiteral("2024年2月31日")),
+                 qPrintable(boxes.errors.first()));
         QVERIFY(Texts(SolarLabels + LunarLabels + PillarLabels).join(QString()).isEmpty());
         for (const QString& link : LinkLabels) {
             QVERIFY(Get<QLabel>(link.toLatin1().constData())->isHidden());
@@ -425,6 +449,33 @@ private slots:
         QCOMPARE(month->itemText(12), QStringLiteral("十二月"));
         Pick(Get<QComboBox>("cmb_Year"), "2010");
         QCOMPARE(month->count(), 12);
+    }
+
+    // Each date list shows every item it can hold whole in the window's own width, whatever
+    // the calendar; 2033 has the longest lunar month names, 闰十一月.
+    void theDateListsShowTheirItemsWhole() {
+        QCOMPARE(window->width(), 780);
+        const auto verifyWhole = [](QComboBox* box) {
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            const int room = box->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, box)
+                                 .width();
+            for (int i = 0; i < box->count(); ++i) {
+                const int needed = box->fontMetrics().horizontalAdvance(box->itemText(i));
+                QVERIFY2(needed <= room, qPrintable(box->objectName() + ": " + box->itemText(i)));
+            }
+        };
+        for (const QString calendar : {QStringLiteral("阳历"), QStringLiteral("农历")}) {
+            Pick(Get<QComboBox>("cmb_CalendarType"), calendar);
+            Pick(Get<QComboBox>("cmb_Year"), "2033");
+            for (const char* name :
+                 {"cmb_CalendarType", "cmb_Year", "cmb_Month", "cmb_Day", "cmb_Hour"}) {
+                verifyWhole(Get<QComboBox>(name));
+            }
+        }
+        QVERIFY(Get<QComboBox>("cmb_Month")->findText(QStringLiteral("闰十一月")) >= 0);
     }
 
     // A year the list does not hold selects nothing, so the lunar months cannot be built: the
