@@ -2,6 +2,7 @@
 // ends without showing anything.
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -31,6 +32,9 @@ QIcon WindowIcon() {
 int main(int argc, char* argv[]) {
     morvenda::SexagenaryNames();
 
+    // The browser is loaded only when the first page opens, after the application exists; its
+    // engine needs the shared GL contexts asked for before that.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const QString socketPath = InstanceSocketPath();
     InstanceServer instanceServer(socketPath);

@@ -10,6 +10,7 @@
 #include "dict/radical_table.h"
 #include "online/dictionary_query.h"
 #include "online/page_address.h"
+#include "online/page_parts.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
 
@@ -56,17 +57,6 @@ std::string ReadingLinks(CharIndex row) {
     return links;
 }
 
-// Every element of the set (秋 carries two by its radical); "无" for none.
-std::string ElementsText(ElementMask mask) {
-    std::string text;
-    for (const Element element : AllElements) {
-        if (mask.Contains(element)) {
-            text += ElementText(element);
-        }
-    }
-    return text.empty() ? "无" : text;
-}
-
 // The help goes inside the form, so a printed page leaves out both.
 std::string SearchForm(std::string_view value) {
     std::string form = "<form action=\"";
@@ -92,8 +82,8 @@ std::string CharacterTable(const std::vector<CharIndex>& rows) {
                  RadicalLink(RadicalIndex(row)) + "</td><td>" +
                  std::to_string(SimplifiedStrokes(row)) + "</td><td>" +
                  std::to_string(KangxiStrokes(row)) + "</td><td>" +
-                 ElementsText(ElementByMeaning(row)) + "</td><td>" +
-                 ElementsText(ElementByRadical(row)) + "</td></tr>\n";
+                 ElementsCellText(ElementByMeaning(row)) + "</td><td>" +
+                 ElementsCellText(ElementByRadical(row)) + "</td></tr>\n";
     }
     table += "</table>\n";
     return table;
@@ -135,8 +125,8 @@ std::string PageTitleFor(std::string_view what) {
 
 std::string StartPage() {
     std::string body = SearchForm("");
-    body += "<p class=\"note\">收录 " +
-            std::to_string(CharCount) + " 字。</p>\n<h2>部首检字</h2>\n<table>\n";
+    body += "<p class=\"note\">收录 " + std::to_string(CharCount) +
+            " 字。</p>\n<h2>部首检字</h2>\n<table>\n";
     for (int strokes = 1; strokes <= static_cast<int>(StrokeNumerals.size()); ++strokes) {
         std::string links;
         for (const std::string& glyph : RadicalsWithStrokes(strokes)) {
@@ -224,8 +214,8 @@ std::string CharacterPage(CharIndex row) {
     body += "<tr><th>部首</th><td>" + RadicalLink(radical) + "</td></tr>\n";
     body += "<tr><th>笔画</th><td>" + std::to_string(SimplifiedStrokes(row)) + "</td></tr>\n";
     body += "<tr><th>康熙笔画</th><td>" + std::to_string(KangxiStrokes(row)) + "</td></tr>\n";
-    body += "<tr><th>字义五行</th><td>" + ElementsText(ElementByMeaning(row)) + "</td></tr>\n";
-    body += "<tr><th>部首五行</th><td>" + ElementsText(ElementByRadical(row)) + "</td></tr>\n";
+    body += "<tr><th>字义五行</th><td>" + ElementsCellText(ElementByMeaning(row)) + "</td></tr>\n";
+    body += "<tr><th>部首五行</th><td>" + ElementsCellText(ElementByRadical(row)) + "</td></tr>\n";
     body += "</table>\n";
     body += RadicalCharacters(radical, row);
     return SiteDocument(PageTitleFor(Glyph(row)), body);

@@ -12,6 +12,7 @@
 #include "online/birth_query.h"
 #include "online/chart_section.h"
 #include "online/page_form.h"
+#include "online/page_parts.h"
 #include "online/site_addresses.h"
 #include "online/source_poem_section.h"
 #include "results/result_row.h"
@@ -35,17 +36,6 @@ std::string_view LuckVerdict(int points) {
     const auto level = std::find_if(Levels.begin(), Levels.end(),
                                     [&](const Level& l) { return l.Points == points; });
     return level == Levels.end() ? std::string_view() : level->Word;
-}
-
-// Every element of a set, in the order of the five.
-std::string ElementsText(ElementMask mask) {
-    std::string text;
-    for (const Element element : AllElements) {
-        if (mask.Contains(element)) {
-            text += ElementText(element);
-        }
-    }
-    return text.empty() ? "—" : text;
 }
 
 // ",le,yue," holds several readings; a single one stands alone.
@@ -143,8 +133,9 @@ std::string CharacterTable(const std::vector<CharIndex>& characters) {
         html += "<tr><td class=\"glyph\">" + HtmlEscaped(Glyph(row)) + "</td>" +
                 Cell(ReadingsText(Pinyin(row))) + Cell(std::to_string(SimplifiedStrokes(row))) +
                 Cell(std::to_string(KangxiStrokes(row))) +
-                Cell(ElementsText(ElementByMeaning(row))) + Cell(RadicalGlyph(RadicalIndex(row))) +
-                Cell(ElementsText(ElementByRadical(row))) + "</tr>\n";
+                Cell(ElementsCellText(ElementByMeaning(row))) +
+                Cell(RadicalGlyph(RadicalIndex(row))) +
+                Cell(ElementsCellText(ElementByRadical(row))) + "</tr>\n";
     }
     return html + "</table>\n";
 }

@@ -4,6 +4,16 @@
 
 namespace morvenda {
 
+std::string ElementsCellText(ElementMask mask) {
+    std::string text;
+    for (const Element element : AllElements) {
+        if (mask.Contains(element)) {
+            text += ElementText(element);
+        }
+    }
+    return text.empty() ? "无" : text;
+}
+
 std::string PageLink(std::string_view address, std::string_view text) {
     return "<a href=\"" + HtmlEscaped(address) + "\">" + HtmlEscaped(text) + "</a>";
 }

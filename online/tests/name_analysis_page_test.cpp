@@ -76,10 +76,10 @@ TEST(NameAnalysisPage, DescribesEveryCharacterFromTheDictionary) {
     EXPECT_EQ(TitleOf(html), "姓名分析：王乐");
     EXPECT_TRUE(Holds(html,
                       "<td class=\"glyph\">乐</td><td>le，yue</td><td>5</td><td>15</td>"
-                      "<td>火</td><td>丿</td><td>—</td>"));
+                      "<td>火</td><td>丿</td><td>无</td>"));
     EXPECT_TRUE(Holds(html,
                       "<td class=\"glyph\">王</td><td>wang</td><td>4</td><td>4</td>"
-                      "<td>土</td><td>王</td><td>—</td>"));
+                      "<td>土</td><td>王</td><td>无</td>"));
 }
 
 TEST(NameAnalysisPage, DestPutsTheChartOrTheNameFirst) {
