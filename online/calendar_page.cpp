@@ -5,16 +5,13 @@
 #include "calendar/almanac.h"
 #include "online/calendar_days.h"
 #include "online/page_parts.h"
-#include "online/query_number.h"
+#include "online/query_reader.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
 #include "online/solar_terms_page.h"
 
 namespace morvenda {
 namespace {
-
-constexpr QueryNumberField YearField{"year", "年份", FirstCalendarPageYear, LastCalendarPageYear};
-constexpr QueryNumberField MonthField{"month", "月份", 1, 12};
 
 struct Month {
     int Year = 0;
@@ -166,21 +163,18 @@ std::string CalendarPageAddress(int year, int month) {
 
 std::string CalendarPage(const PageRequest& request, const SolarDate& today) {
     const Month fallback = DefaultMonth(today);
-    const QueryNumber year = ReadQueryNumber(request.Query, YearField, fallback.Year);
-    const QueryNumber month = ReadQueryNumber(request.Query, MonthField, fallback.Number);
-    if (!year.Problem.empty() || !month.Problem.empty()) {
-        std::string body;
-        for (const std::string* problem : {&year.Problem, &month.Problem}) {
-            if (!problem->empty()) {
-                body += "<p class=\"error\">" + HtmlEscaped(*problem) + "</p>\n";
-            }
-        }
+    QueryReader reader(request.Query);
+    const std::optional<int> year =
+        reader.NumberOr("year", "年份", FirstCalendarPageYear, LastCalendarPageYear, fallback.Year);
+    const std::optional<int> month = reader.NumberOr("month", "月份", 1, 12, fallback.Number);
+    if (!year || !month) {
+        std::string body = ProblemList("这个月份查不了：", reader.Problems());
         body += "<p>本万年历收录 " + std::to_string(FirstCalendarPageYear) + " 年 1 月至 " +
                 std::to_string(LastCalendarPageYear) + " 年 12 月，请另选月份：</p>\n" +
                 Picker(fallback) + TodayLine(today);
         return SiteDocument("万年历", body);
     }
-    const Month shown{year.Value, month.Value};
+    const Month shown{*year, *month};
     std::string body =
         TodayLine(today) + Heading(shown) + Pager(shown) + Grid(shown, today) +
         "<p class=\"note\">每格上为公历日，下为农历日；农历每月初一处写月名，"

@@ -1,5 +1,7 @@
 #include "online/query_reader.h"
 
+#include <algorithm>
+
 #include "chart/birth_date_lists.h"
 #include "naming/family_name.h"
 
@@ -53,17 +55,33 @@ std::optional<int> QueryReader::Number(std::string_view key, std::string_view ca
     if (!text) {
         return std::nullopt;
     }
+    const std::string wanted =
+        "，请填写 " + std::to_string(low) + " 至 " + std::to_string(high) + " 之间的整数。";
     const std::optional<int> number = ParseListNumber(*text);
-    if (!number) {
-        Add(std::string(caption) + Quoted(*text) + "不是数字。");
+    // Digits too many for any number a page reads are out of range, not "not a number".
+    const std::string_view digits = std::string_view(*text).substr(
+        !text->empty() && (text->front() == '-' || text->front() == '+') ? 1 : 0);
+    const bool allDigits = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    });
+    if (!number && !allDigits) {
+        Add(std::string(caption) + Quoted(*text) + "不是数字" + wanted);
         return std::nullopt;
     }
-    if (*number < low || *number > high) {
-        Add(std::string(caption) + " " + std::to_string(*number) + " 不在 " + std::to_string(low) +
-            " 至 " + std::to_string(high) + " 之间。");
+    if (!number || *number < low || *number > high) {
+        Add(std::string(caption) + Quoted(*text) + "超出范围" + wanted);
         return std::nullopt;
     }
     return number;
+}
+
+std::optional<int> QueryReader::NumberOr(std::string_view key, std::string_view caption, int low,
+                                         int high, int fallback) {
+    const std::string* value = QueryValue(query_, key);
+    if (!value || Trimmed(*value).empty()) {
+        return fallback;
+    }
+    return Number(key, caption, low, high);
 }
 
 std::string Quoted(std::string_view value) {

@@ -27,8 +27,12 @@ class QueryReader {
     std::optional<std::string> Text(std::string_view key, std::string_view caption,
                                     std::size_t maxCharacters);
 
-    // A decimal number low … high; anything else records a problem.
+    // A decimal number low … high; anything else records a problem that says what to give.
     std::optional<int> Number(std::string_view key, std::string_view caption, int low, int high);
+    // The same, with fallback for a value that is missing or blank, as a page opened without
+    // asking for anything shows its default.
+    std::optional<int> NumberOr(std::string_view key, std::string_view caption, int low, int high,
+                                int fallback);
 
     // A problem found beyond single values (a date the month does not have).
     void Add(std::string problem) { problems_.push_back(std::move(problem)); }

@@ -6,14 +6,12 @@
 #include "online/calendar_days.h"
 #include "online/calendar_page.h"
 #include "online/page_parts.h"
-#include "online/query_number.h"
+#include "online/query_reader.h"
 #include "online/site_addresses.h"
 #include "online/site_document.h"
 
 namespace morvenda {
 namespace {
-
-constexpr QueryNumberField YearField{"year", "年份", FirstCalendarPageYear, LastCalendarPageYear};
 
 std::string YearStep(int year, const std::string& before, const std::string& after) {
     return StepLink(IsCalendarPageYear(year), SolarTermsPageAddress(year),
@@ -62,13 +60,15 @@ std::string SolarTermsPageAddress(int year) {
 
 std::string SolarTermsPage(const PageRequest& request, const SolarDate& today) {
     const int fallback = std::clamp(today.Year, FirstCalendarPageYear, LastCalendarPageYear);
-    const QueryNumber year = ReadQueryNumber(request.Query, YearField, fallback);
-    if (!year.Problem.empty()) {
-        const std::string body = "<p class=\"error\">" + HtmlEscaped(year.Problem) +
-                                 "</p>\n<p>请另选年份：</p>\n" + Picker(fallback);
+    QueryReader reader(request.Query);
+    const std::optional<int> year =
+        reader.NumberOr("year", "年份", FirstCalendarPageYear, LastCalendarPageYear, fallback);
+    if (!year) {
+        const std::string body = ProblemList("这一年查不了：", reader.Problems()) +
+                                 "<p>请另选年份：</p>\n" + Picker(fallback);
         return SiteDocument("二十四节气", body);
     }
-    const int shown = year.Value;
+    const int shown = *year;
     const std::string body =
         "<h2>" + std::to_string(shown) + "年（" + SexagenaryName(YearSexagenary(shown)) +
         "年）二十四节气</h2>\n<p class=\"pager\">" + YearStep(shown - 1, "« ", "") + " <strong>" +

@@ -67,11 +67,11 @@ TEST(BirthChartPage, SaysWhatIsWrongWithTheDate) {
         std::string Problem;
     };
     const Case cases[] = {
-        {"&nian=abc&yue=1&ri=1&hh=1", "出生年份“abc”不是数字。"},
-        {"&nian=-900&yue=1&ri=1&hh=1", "出生年份 -900 不在 -849 至 2100 之间。"},
+        {"&nian=abc&yue=1&ri=1&hh=1", "出生年份“abc”不是数字，请填写 -849 至 2100 之间的整数。"},
+        {"&nian=-900&yue=1&ri=1&hh=1", "出生年份“-900”超出范围"},
         {"&nian=2009&yue=4&ri=31&hh=1", "公历2009年4月只有 30 天。"},
         {"&li=nong&nian=2009&yue=4&ri=1&run=1&hh=1", "农历2009年没有闰四月初一。"},
-        {"&li=nong&nian=2009&yue=4&ri=31&hh=1", "出生日 31 不在 1 至 30 之间。"},
+        {"&li=nong&nian=2009&yue=4&ri=31&hh=1", "出生日“31”超出范围，请填写 1 至 30 之间的整数。"},
         {"&li=%3Cscript%3E&nian=2009&yue=4&ri=1&hh=1", "历法“&lt;script&gt;”应为"},
         {"&nian=2009&yue=4&ri=1", "缺少出生时辰（小时）（hh）。"},
     };

@@ -218,23 +218,22 @@ TEST(CalendarPage, AMalformedQuerySaysWhatIsWrong) {
         {"?year=abc&month=6", "年份“abc”不是数字"},
         {"?year=3000&month=6", "年份“3000”超出范围"},
         {"?year=1900&month=12", "年份“1900”超出范围"},
-        {"?year=-5", "年份“-5”不是数字"},
+        {"?year=-5", "年份“-5”超出范围"},
         {"?year=2009.5", "年份“2009.5”不是数字"},
         {"?year=2009&month=13", "月份“13”超出范围"},
         {"?year=2009&month=0", "月份“0”超出范围"},
         {"?year=2009&month=%E5%85%AD", "月份“六”不是数字"},
-        {"?year=99999999999999999999", "年份“99999999999999999999”超出范围"},
-        {"?year=%3Cscript%3Ealert(1)%3C/script%3E",
-         "年份“&lt;script&gt;alert(1)&lt;/script…”不是数字"},
+        {"?year=99999999999999999999", "年份“9999999999999999…”超出范围"},
+        {"?year=%3Cscript%3Ealert(1)%3C/script%3E", "年份“&lt;script&gt;alert(1)…”不是数字"},
         {"?year=<script>&month=x", "月份“x”不是数字"},
-        {"?year=" + std::string(10000, '7'), "年份“" + std::string(24, '7') + "…”超出范围"},
-        {"?year=" + std::string(10000, 'z'), "不是数字"},
+        {"?year=" + std::string(10000, '7'), "年份“" + std::string(16, '7') + "…”太长"},
+        {"?year=" + std::string(10000, 'z'), "太长"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Query.substr(0, 60));
         const std::string html = Page(c.Query);
         EXPECT_NE(html.find("<title>万年历</title>"), std::string::npos);
-        EXPECT_NE(html.find("<p class=\"error\">"), std::string::npos);
+        EXPECT_NE(html.find("class=\"error\""), std::string::npos);
         EXPECT_NE(html.find(c.Says), std::string::npos);
         EXPECT_EQ(html.find("<table class=\"month\">"), std::string::npos);
         EXPECT_EQ(html.find("<script"), std::string::npos);

@@ -117,11 +117,14 @@ TEST(NameAnalysisPage, SaysWhatIsWrongWithAMalformedQuery) {
         std::string Problem;
     };
     const Case cases[] = {
-        {name + "&nian=abc&yue=6&ri=5&hh=8", "出生年份“abc”不是数字。"},
+        {name + "&nian=abc&yue=6&ri=5&hh=8",
+         "出生年份“abc”不是数字，请填写 -849 至 2100 之间的整数。"},
         {name + "&nian=%EF%BC%92%EF%BC%90%EF%BC%90%EF%BC%99&yue=6&ri=5&hh=8",
-         "出生年份“２００９”不是数字。"},
-        {name + "&nian=3000&yue=6&ri=5&hh=8", "出生年份 3000 不在 -849 至 2100 之间。"},
-        {name + "&nian=2009&yue=13&ri=5&hh=24", "出生月份 13 不在 1 至 12 之间。"},
+         "出生年份“２００９”不是数字"},
+        {name + "&nian=3000&yue=6&ri=5&hh=8",
+         "出生年份“3000”超出范围，请填写 -849 至 2100 之间的整数。"},
+        {name + "&nian=2009&yue=13&ri=5&hh=24",
+         "出生月份“13”超出范围，请填写 1 至 12 之间的整数。"},
         {name + "&nian=2009&yue=2&ri=30&hh=8", "公历2009年2月只有 28 天。"},
         {name + "&nian=1582&yue=10&ri=10&hh=8", "公历没有1582年10月10日"},
         {name + "&nian=2100&yue=12&ri=31&hh=23", "历法排不出2100年12月31日 23时的八字"},
@@ -130,7 +133,7 @@ TEST(NameAnalysisPage, SaysWhatIsWrongWithAMalformedQuery) {
          "名字“9999999999999999…”太长：共 10240 个字符，最多 2 个。"},
         {"xing=%3Cscript%3E&ming=%E5%8D%8E&xingbie=%E7%94%B7&dest=sm5" + born,
          "姓氏“&lt;script&gt;”太长"},
-        {name + "&nian=%3Cscript%3E&yue=6&ri=5&hh=8", "出生年份“&lt;script&gt;”不是数字。"},
+        {name + "&nian=%3Cscript%3E&yue=6&ri=5&hh=8", "出生年份“&lt;script&gt;”不是数字"},
         {"xing=%E7%8E%8B&ming=%E5%8D%8E%F0%A0%80%80&xingbie=%E7%94%B7&dest=sm5" + born,
          "字典里没有名字中的“\xF0\xA0\x80\x80”这个字。"},
         {"xing=%E7%8E%8B&ming=&xingbie=%E7%94%B7&dest=sm5" + born, "缺少名字（ming）。"},
