@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "app/accepted_text.h"
 #include "app/frm_main.h"
 #include "app/frm_select.h"
 #include "app/qt_text.h"
@@ -41,7 +42,7 @@ void TfrmMain::LoadSettings() {
     const morvenda::ProgramSettings settings = morvenda::LoadSettingsFile(
         morvenda::SettingsFilePath(), morvenda::YearItemIndex(today_().Year));
     const morvenda::BirthdayInput& input = settings.Birthday;
-    edt_FirstName->setText(ToQString(input.FirstName));
+    SetAcceptedText(edt_FirstName, ToQString(input.FirstName));
     SelectItem(cmb_NameLength, input.NameLength);
     SelectItem(cmb_Sex, input.Sex);
     SelectItem(cmb_CalendarType, input.CalendarType);

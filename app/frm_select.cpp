@@ -21,6 +21,7 @@
 #include <limits>
 #include <string>
 
+#include "app/accepted_text.h"
 #include "app/program_font.h"
 #include "app/qt_text.h"
 #include "base/gbk.h"
@@ -364,7 +365,8 @@ void TfrmSelect::SetControlValue(const FilterControl& control,
             qobject_cast<QAbstractButton*>(widget)->setChecked(std::get<bool>(value));
             break;
         case ControlKind::Edit:
-            qobject_cast<QLineEdit*>(widget)->setText(ToQString(std::get<std::string>(value)));
+            SetAcceptedText(qobject_cast<QLineEdit*>(widget),
+                            ToQString(std::get<std::string>(value)));
             break;
         case ControlKind::SpinEdit:
             qobject_cast<QSpinBox*>(widget)->setValue(std::get<int>(value));

@@ -331,6 +331,18 @@ class FrmMainSettingsTest : public QObject {
                             {"edt4_1", QString()},
                             {"edt4_2", QStringLiteral("zhang")}}
             << QStringList{};
+        // Texts no one could type there: longer than the family name's six GBK bytes, two
+        // characters for one, letters where only a character goes, a digit in a pinyin edit.
+        QTest::newRow("texts the edits refuse")
+            << QByteArray("[Birthday]\nfirstName=" + wang + wang + wang + wang +
+                          "\n[Select]\nedt1_1=" + wang + wang + "\nedt1_2=" + wang +
+                          "\nedt4_1=zhang1\nedt4_2=wang\n")
+            << Expectations{{"edt_FirstName", QString()},
+                            {"edt1_1", QString()},
+                            {"edt1_2", QStringLiteral("王")},
+                            {"edt4_1", QString()},
+                            {"edt4_2", QStringLiteral("wang")}}
+            << QStringList{};
         QTest::newRow("a line of 10 MB")
             << QByteArray("[Select]\nedt4_1=" + QByteArray(10 << 20, 'a') + "\nchk4_1=1\n")
             << Expectations{{"chk4_1", true}} << QStringList{};
