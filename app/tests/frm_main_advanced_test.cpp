@@ -20,12 +20,6 @@
 #include "app/tests/filter_dialog_user.h"
 #include "app/tests/window_test_support.h"
 
-namespace {
-
-constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
-
-}  // namespace
-
 class FrmMainAdvancedTest : public QObject {
     Q_OBJECT
 
@@ -60,9 +54,8 @@ class FrmMainAdvancedTest : public QObject {
     void initTestCase() { PrepareApplication(*qApp); }
     void init() {
         ForgetSavedSettings();
-        window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = ShowMainWindow(boxes);
+        QVERIFY(window);
     }
     void cleanup() { window.reset(); }
 

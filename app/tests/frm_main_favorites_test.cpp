@@ -176,9 +176,8 @@ class FrmMainFavoritesTest : public QObject {
         dataHome = std::make_unique<QTemporaryDir>();
         QVERIFY(dataHome->isValid());
         qputenv("XDG_DATA_HOME", dataHome->path().toLocal8Bit());
-        window = std::make_unique<TfrmMain>(boxes, [] { return morvenda::CivilDate{2024, 2, 29}; });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = ShowMainWindow(boxes);
+        QVERIFY(window);
     }
     void cleanup() {
         window.reset();

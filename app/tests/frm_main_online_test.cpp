@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,7 +14,6 @@
 #include <QStringList>
 #include <QTest>
 #include <QToolButton>
-#include <QItemSelectionModel>
 #include <QTreeView>
 #include <memory>
 
@@ -24,8 +24,6 @@
 #include "app/tests/window_test_support.h"
 
 namespace {
-
-constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
 
 const QString F = QStringLiteral("morvenda://site/sm/");
 const QString R = QStringLiteral("morvenda://site/");
@@ -212,11 +210,10 @@ class FrmMainOnlineTest : public QObject {
         boxes = {};
         opened.clear();
         ForgetSavedSettings();
-        window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
+        window = ShowMainWindow(boxes);
+        QVERIFY(window);
         window->SetPageOpener(
             [this](const std::string& address) { opened << QString::fromStdString(address); });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup() { window.reset(); }
 

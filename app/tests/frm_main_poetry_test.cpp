@@ -31,8 +31,6 @@
 
 namespace {
 
-constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
-
 // Why a row's name does not stand in its source line, in order; empty when it does.
 QString SourceFault(const morvenda::ResultRow& row) {
     const auto source = morvenda::FindVerseSource(row.Code);
@@ -101,9 +99,8 @@ class FrmMainPoetryTest : public QObject {
     void init() {
         boxes = {};
         ForgetSavedSettings();
-        window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = ShowMainWindow(boxes);
+        QVERIFY(window);
     }
     void cleanup() { window.reset(); }
 

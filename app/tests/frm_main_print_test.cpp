@@ -136,9 +136,8 @@ class FrmMainPrintTest : public QObject {
     void init() {
         boxes = {};
         ForgetSavedSettings();
-        window = std::make_unique<TfrmMain>(boxes, [] { return morvenda::CivilDate{2024, 2, 29}; });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = ShowMainWindow(boxes);
+        QVERIFY(window);
     }
     void cleanup() { window.reset(); }
 

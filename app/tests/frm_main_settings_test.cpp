@@ -35,8 +35,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
-
 std::string FileBytes() {
     std::ifstream in(morvenda::SettingsFilePath(), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -90,9 +88,8 @@ class FrmMainSettingsTest : public QObject {
     // A new start of the program on the same data folder.
     void Start() {
         window.reset();
-        window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = ShowMainWindow(boxes);
+        QVERIFY(window);
     }
     void TypeFamilyName(const QString& family) {
         auto* edit = Get<QLineEdit>("edt_FirstName");

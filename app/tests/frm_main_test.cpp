@@ -35,8 +35,6 @@
 
 namespace {
 
-constexpr morvenda::CivilDate FixedToday{2024, 2, 29};
-
 const QStringList SolarLabels{"Label83", "Label84", "Label85", "Label86"};
 const QStringList LunarLabels{"Label87", "Label88", "Label89", "Label90"};
 const QStringList PillarLabels{"Label91", "Label92", "Label93", "Label94"};
@@ -133,9 +131,8 @@ class FrmMainTest : public QObject {
     void init() {
         boxes = {};
         ForgetSavedSettings();
-        window = std::make_unique<TfrmMain>(boxes, [] { return FixedToday; });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = ShowMainWindow(boxes);
+        QVERIFY(window);
     }
     void cleanup() { window.reset(); }
 

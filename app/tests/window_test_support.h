@@ -5,10 +5,13 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QtGlobal>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
+#include "app/frm_main.h"
 #include "app/message_boxes.h"
 #include "settings/program_settings.h"
 
@@ -39,4 +42,18 @@ Widget* Component(const QObject* root, const char* name) {
 inline void ForgetSavedSettings() {
     std::error_code ignored;
     std::filesystem::remove(morvenda::SettingsFilePath(), ignored);
+}
+
+// The date the window tests' clock shows: a leap day.
+inline constexpr morvenda::CivilDate TestToday{2024, 2, 29};
+
+// A main window on the test clock, shown and exposed, starting from whatever settings file the
+// data folder holds; none when it could not be shown.
+inline std::unique_ptr<TfrmMain> ShowMainWindow(MessageBoxes& boxes) {
+    auto window = std::make_unique<TfrmMain>(boxes, [] { return TestToday; });
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        return nullptr;
+    }
+    return window;
 }
