@@ -10,7 +10,6 @@ licensed sources feed shipped values; running the script again gives the same by
 """
 
 import argparse
-import bz2
 import collections
 import csv
 import json
@@ -20,6 +19,7 @@ import sys
 import unicodedata
 
 import generated_files
+from unihan_files import read_unihan
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -75,18 +75,6 @@ def parse_args():
 
 
 # ---------------------------------------------------------------- sources
-
-def read_unihan(data, name, fields):
-    table = {f: {} for f in fields}
-    with bz2.open(os.path.join(data, "unihan", name), "rt", encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            code, field, value = line.rstrip("\n").split("\t")
-            if field in table:
-                table[field][chr(int(code[2:], 16))] = value
-    return table
-
 
 def read_sources(data):
     unihan = {}

@@ -20,7 +20,6 @@ again gives the same bytes; --check compares instead of writing.
 """
 
 import argparse
-import bz2
 import collections
 import json
 import os
@@ -31,6 +30,7 @@ import generated_files
 import poetry_files
 import pools_files
 import pools_generate
+from unihan_files import read_unihan
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -77,19 +77,6 @@ def is_han(ch):
 
 # ---------------------------------------------------------------- simplified characters
 
-def read_unihan(data, name, fields):
-    """{character: {field: value}} for the given fields of one Unihan file."""
-    out = collections.defaultdict(dict)
-    with bz2.open(os.path.join(data, "unihan", name), "rt", encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            code, field, value = line.rstrip("\n").split("\t")
-            if field in fields:
-                out[chr(int(code[2:], 16))][field] = value
-    return out
-
-
 def variant_list(value):
     return [chr(int(v[2:].split("<")[0], 16)) for v in value.split()]
 
@@ -105,13 +92,13 @@ class Simplifier:
     楚辞 whose simplified forms the fonts lack)."""
 
     def __init__(self, data):
-        self.simplified_set = {ch for ch, fields in read_unihan(
-            data, "Unihan_OtherMappings.txt.bz2", {"kGB0"}).items() if "kGB0" in fields}
+        self.simplified_set = set(
+            read_unihan(data, "Unihan_OtherMappings.txt.bz2", ["kGB0"])["kGB0"])
         self.variants = read_unihan(data, "Unihan_Variants.txt.bz2",
-                                    {"kSimplifiedVariant", "kSemanticVariant"})
+                                    ["kSimplifiedVariant", "kSemanticVariant"])
 
     def _forms(self, ch, field):
-        return variant_list(self.variants.get(ch, {}).get(field, ""))
+        return variant_list(self.variants[field].get(ch, ""))
 
     def _simplified(self, ch):
         return next((f for f in self._forms(ch, "kSimplifiedVariant") if f in self.simplified_set),
