@@ -17,13 +17,11 @@
 
 #include "app/frm_main.h"
 #include "app/message_boxes.h"
+#include "app/tests/browser_window_user.h"
 #include "app/tests/menu_clicks.h"
 #include "app/tests/window_test_support.h"
 
 namespace {
-
-// The engine's own processes start with the first page, which takes a while on a busy machine.
-constexpr int LoadTimeout = 30000;
 
 // The browser's view, read through its properties: the test knows no browser classes.
 QObject* ViewOf(QWidget* browser) {
@@ -33,18 +31,6 @@ QObject* ViewOf(QWidget* browser) {
 bool WaitForTitle(QWidget* browser, const QString& title) {
     return QTest::qWaitFor([&] { return ViewOf(browser)->property("title").toString() == title; },
                            LoadTimeout);
-}
-
-// Runs the steps once the modal browser window is up, then closes it with its button.
-void WhileBrowserShows(std::function<void(QWidget* browser)> steps) {
-    QTimer::singleShot(0, [steps = std::move(steps)] {
-        QWidget* browser = QApplication::activeModalWidget();
-        QVERIFY(browser);
-        QVERIFY(QTest::qWaitForWindowExposed(browser));
-        steps(browser);
-        QTest::mouseClick(browser->findChild<QToolButton*>(QStringLiteral("sbtn_close")),
-                          Qt::LeftButton);
-    });
 }
 
 }  // namespace

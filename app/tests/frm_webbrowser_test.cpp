@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/tests/browser_window_user.h"
 #include "online/stand_in_site.h"
 
 namespace {
@@ -23,17 +24,8 @@ const QString F = QStringLiteral("morvenda://site/sm/");
 const QString DreamPage = F + "chouqian/zgjm.asp#body";
 const QString SlipsPage = F + "chouqian/guanyin.asp";
 
-// The first page starts the browser engine's own processes, which takes a while on a busy
-// machine.
-constexpr int LoadTimeout = 30000;
-
 QWebEngineView* ViewOf(QWidget* browser) {
     return browser->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
-}
-
-void Press(QWidget* browser, const char* button) {
-    QTest::mouseClick(browser->findChild<QToolButton*>(QString::fromLatin1(button)),
-                      Qt::LeftButton);
 }
 
 QString PlainText(QWebEngineView* view) {
@@ -48,17 +40,6 @@ QString PlainText(QWebEngineView* view) {
 
 bool WaitForTitle(QWebEngineView* view, const QString& title) {
     return QTest::qWaitFor([&] { return view->title() == title; }, LoadTimeout);
-}
-
-// Runs the steps once the modal browser window is up, then closes it with its button.
-void WhileBrowserShows(std::function<void(QWidget* browser)> steps) {
-    QTimer::singleShot(0, [steps = std::move(steps)] {
-        QWidget* browser = QApplication::activeModalWidget();
-        QVERIFY(browser);
-        QVERIFY(QTest::qWaitForWindowExposed(browser));
-        steps(browser);
-        Press(browser, "sbtn_close");
-    });
 }
 
 }  // namespace
