@@ -5,21 +5,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/accepted_text.h"
+#include "app/accepted_values.h"
 #include "app/frm_main.h"
 #include "app/frm_select.h"
 #include "app/qt_text.h"
 #include "chart/birth_date_lists.h"
 #include "settings/program_settings.h"
-
-namespace {
-
-// An index the list does not have leaves it without a selection.
-void SelectItem(QComboBox* list, int index) {
-    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
-}
-
-}  // namespace
 
 void TfrmMain::SaveSettings() {
     morvenda::ProgramSettings settings;
@@ -43,20 +34,20 @@ void TfrmMain::LoadSettings() {
         morvenda::SettingsFilePath(), morvenda::YearItemIndex(today_().Year));
     const morvenda::BirthdayInput& input = settings.Birthday;
     SetAcceptedText(edt_FirstName, ToQString(input.FirstName));
-    SelectItem(cmb_NameLength, input.NameLength);
-    SelectItem(cmb_Sex, input.Sex);
-    SelectItem(cmb_CalendarType, input.CalendarType);
+    SetAcceptedIndex(cmb_NameLength, input.NameLength);
+    SetAcceptedIndex(cmb_Sex, input.Sex);
+    SetAcceptedIndex(cmb_CalendarType, input.CalendarType);
     cmb_CalendarTypeChange();
     // The months of a lunar year are built before the month is picked among them, so a leap
     // month comes back as the same item.
-    SelectItem(cmb_Year, input.Year);
+    SetAcceptedIndex(cmb_Year, input.Year);
     if (!FillLunarMonths()) {
         // No lunar year, no months to pick: the rest keeps what it shows, without a message,
         // as the user did not ask for this load.
         return;
     }
-    SelectItem(cmb_Month, input.Month);
-    SelectItem(cmb_Day, input.Day);
-    SelectItem(cmb_Hour, input.Hour);
+    SetAcceptedIndex(cmb_Month, input.Month);
+    SetAcceptedIndex(cmb_Day, input.Day);
+    SetAcceptedIndex(cmb_Hour, input.Hour);
     frmSelect->RestoreSettings(settings.Select);
 }

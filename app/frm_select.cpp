@@ -21,7 +21,7 @@
 #include <limits>
 #include <string>
 
-#include "app/accepted_text.h"
+#include "app/accepted_values.h"
 #include "app/program_font.h"
 #include "app/qt_text.h"
 #include "base/gbk.h"
@@ -372,12 +372,9 @@ void TfrmSelect::SetControlValue(const FilterControl& control,
             qobject_cast<QSpinBox*>(widget)->setValue(std::get<int>(value));
             break;
         case ControlKind::StrokeGroupList:
-        case ControlKind::RadicalList: {
-            auto* list = qobject_cast<QComboBox*>(widget);
-            const int index = std::get<int>(value);
-            list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+        case ControlKind::RadicalList:
+            SetAcceptedIndex(qobject_cast<QComboBox*>(widget), std::get<int>(value));
             break;
-        }
     }
 }
 

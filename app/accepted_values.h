@@ -1,7 +1,9 @@
 #pragma once
-// Text put into an edit from elsewhere than the keyboard (the settings file, which may have been
-// edited by hand) meets the same limit as typed text: setText() bypasses the edit's validator.
+// Values put into controls from elsewhere than the user (the settings file, which may have been
+// edited by hand) meet the same limits as the user's input: setText() bypasses an edit's
+// validator, and a list takes any index.
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QString>
 #include <QValidator>
@@ -15,4 +17,9 @@ inline void SetAcceptedText(QLineEdit* edit, const QString& text) {
     const bool accepted =
         !validator || validator->validate(checked, position) != QValidator::Invalid;
     edit->setText(accepted ? text : QString());
+}
+
+// An index the list does not have leaves it without a selection.
+inline void SetAcceptedIndex(QComboBox* list, int index) {
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
